@@ -1,0 +1,66 @@
+#include "binary_rendering.hpp"
+
+#include "number_text.hpp"
+
+#include <cmath>
+
+namespace core {
+namespace {
+
+    constexpr std::string_view kGroupLead = "   ";
+
+    // The one-character texts that read exactly 1: a digit cell of a row is set only when it
+    // holds "1".
+    bool isOne(std::string_view row, std::size_t index)
+    {
+        return index < row.size() && row[index] == '1';
+    }
+
+} // namespace
+
+std::string Octet_Binaire(std::string_view octet)
+{
+    double value = leadingNumber(octet);
+    std::string group(kGroupLead);
+    for (double weight = 128; weight >= 1; weight /= 2) {
+        const bool set = std::floor(value / weight) >= 1;
+        if (set)
+            value -= weight;
+        group += set ? '1' : '0';
+        group += ' ';
+    }
+    return group;
+}
+
+std::string Ligne_Binaire(const Octets &octets)
+{
+    std::string row;
+    row.reserve(kRowLength);
+    for (const std::string &octet : octets)
+        row += Octet_Binaire(octet);
+    return row;
+}
+
+std::string Ligne_Reseau(std::string_view adresse, std::string_view masque)
+{
+    std::string row;
+    row.reserve(kRowLength);
+    for (std::size_t octet = 0; octet < 4; ++octet) {
+        row += kGroupLead;
+        for (std::size_t bit = 0; bit < 8; ++bit) {
+            const std::size_t index = octet * kOctetGroupLength + kGroupLead.size() + 2 * bit;
+            row += isOne(adresse, index) && isOne(masque, index) ? '1' : '0';
+            row += ' ';
+        }
+    }
+    return row;
+}
+
+NetworkRows renderNetwork(const Octets &adresse, const Octets &masque)
+{
+    NetworkRows rows {Ligne_Binaire(adresse), Ligne_Binaire(masque), {}};
+    rows.resultat = Ligne_Reseau(rows.adresse, rows.masque);
+    return rows;
+}
+
+} // namespace core

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "classe.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace core {
+
+// Takes any octet text; true when its leading number lies from 0 to 255, both ends included.
+// Non-numeric text reads 0 and passes. On false, the caller shows rangeRefusal().
+[[nodiscard]] bool Verif_Octet(std::string_view octet);
+
+// Takes the value of an address's first octet; the class it falls in, with strict bounds on both
+// sides (1..125 is A, 127..190 B, 192..222 C), or none for 0, 126, 191, 223 and above.
+[[nodiscard]] std::optional<Classe> Classe_Adresse(double premierOctet);
+
+// The caption of a network's address frame: "Adresse IP - Type classe " and the class letter,
+// or that text alone while no class is set.
+[[nodiscard]] std::string legendeClasse(std::optional<Classe> classe);
+
+// One thing the window does to a network's address frame or mask group. Writing a mask text
+// runs that box's change handler, so the window must apply the steps in the order given.
+struct SetCaption {
+    std::string caption;
+    friend bool operator==(const SetCaption &, const SetCaption &) = default;
+};
+struct SetMaskText {
+    int position;
+    std::string text;
+    friend bool operator==(const SetMaskText &, const SetMaskText &) = default;
+};
+struct SetMaskLocked {
+    int position;
+    bool locked;
+    friend bool operator==(const SetMaskLocked &, const SetMaskLocked &) = default;
+};
+using MaskStep = std::variant<SetCaption, SetMaskText, SetMaskLocked>;
+using MaskSteps = std::vector<MaskStep>;
+
+// The classful default mask of a class as ordered writes and locks. Positions the class does not
+// mention keep their lock state (class A leaves 1 to 3 alone).
+[[nodiscard]] MaskSteps Masque_Classe(Classe classe);
+
+// While the first address octet is exactly one character long (any character), the class is
+// being typed anew: the mask is emptied and unlocked and the caption loses its letter.
+// Takes the first octet's text; no steps when the rule does not apply.
+[[nodiscard]] MaskSteps firstCharacterRule(std::string_view premierOctet);
+
+// The caption with the class letter, then the class's default mask, when the first octet reads
+// above 0 and gives a class; no steps otherwise (caption and mask keep what they had).
+[[nodiscard]] MaskSteps classStep(std::string_view premierOctet);
+
+} // namespace core

@@ -1,0 +1,126 @@
+#include "subnet_planning.hpp"
+
+#include "number_text.hpp"
+
+#include <array>
+#include <cmath>
+
+namespace core {
+namespace {
+
+    struct ClassTable {
+        ClassDefaults defaults;
+        int indexOctet; // subnetted mask octet, by mask class
+        double multiplicateur; // stations per unit of block, by address class
+        double plancher, plafond; // first-octet range, both included
+        std::string remplacement;
+    };
+
+    const std::array<ClassTable, 3> &classTable()
+    {
+        static const std::array<ClassTable, 3> table {{
+            {{{"001", "000", "000", "001"}, "De 1 à 126", {"255", "000", "000", "000"}, "16777214"},
+                1, 65536, 1, 126, "001"},
+            {{{"128", "000", "000", "001"}, "De 128 à 191", {"255", "255", "000", "000"}, "65534"},
+                2, 256, 126, 191, "126"},
+            {{{"192", "000", "000", "001"}, "De 192 à 223", {"255", "255", "255", "000"}, "254"},
+                3, 1, 191, 223, "191"},
+        }};
+        return table;
+    }
+
+    const ClassTable &row(Classe classe) { return classTable()[static_cast<std::size_t>(classe)]; }
+
+    // The fewest bits whose 2^n - 2 subnets cover the count; 8 when even seven bits fall short.
+    int borrowedBits(double count)
+    {
+        for (int i = 0; i <= 7; ++i) {
+            if (count <= std::ldexp(1.0, i) - 2)
+                return i;
+        }
+        return 8;
+    }
+
+    std::string subnetLine(Classe classe, const Octets &a, const std::string &start, const std::string &end)
+    {
+        switch (classe) {
+        case Classe::A:
+            return a[0] + "." + start + "." + a[2] + "." + a[3] + "---->" + a[0] + "." + end + "." + a[2] + ".254";
+        case Classe::B:
+            return a[0] + "." + a[1] + "." + start + "." + a[3] + "---->" + a[0] + "." + a[1] + "." + end + ".254";
+        case Classe::C:
+            break;
+        }
+        return a[0] + "." + a[1] + "." + a[2] + "." + start + "---->" + a[0] + "." + a[1] + "." + a[2] + ".254";
+    }
+
+} // namespace
+
+const ClassDefaults &Masque_Defaut(Classe classe) { return row(classe).defaults; }
+
+std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
+    std::optional<Classe> classeAdresse, std::string_view premierOctet)
+{
+    if (!classeAdresse)
+        return std::nullopt;
+    const ClassTable &table = row(*classeAdresse);
+    const double value = leadingNumber(premierOctet);
+    if (value >= table.plancher && value <= table.plafond)
+        return std::nullopt;
+    return ClassRangeRefusal {{" La valeur doit être comprise entre " + numberText(table.plancher) + " et "
+                                      + numberText(table.plafond),
+                                  Icon::Critical, kTitreSaisie},
+        table.remplacement};
+}
+
+SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Classe> classeAdresse,
+    std::optional<Classe> classeMasque, const Octets &adresse)
+{
+    const double count = leadingNumber(nombreDesire);
+    const CountRefused countRefused {{rangeRefusal().text, Icon::Exclamation, kTitreSaisie}};
+    if (count <= 0 || count >= 255)
+        return countRefused;
+    if (adresse[0].empty() || adresse[1].empty() || adresse[2].empty() || !classeAdresse || !classeMasque)
+        return AddressMissing {{"Votre Adresse IP n'est pas renseignée", Icon::Critical, kTitreSaisie}};
+
+    SubnetPlan plan;
+    plan.bitsEmpruntes = borrowedBits(count);
+    const double block = std::ldexp(1.0, 8 - plan.bitsEmpruntes);
+    const double stations = block * row(*classeAdresse).multiplicateur - 2;
+    if (stations < 0)
+        return countRefused; // class C with eight borrowed bits: subnets of one address, no station
+    const int subnets = (1 << plan.bitsEmpruntes) - 2;
+    plan.indexOctet = row(*classeMasque).indexOctet;
+    plan.octetMasque = numberText(256 - block);
+    plan.stations = numberText(stations);
+    plan.libelle = numberText(subnets) + " réseaux possibles";
+    plan.lignes.reserve(static_cast<std::size_t>(subnets));
+    for (int t = 1; t <= subnets; ++t) {
+        plan.lignes.push_back(subnetLine(
+            *classeAdresse, adresse, numberText(t * block), numberText((t + 1) * block - 1)));
+    }
+    return plan;
+}
+
+std::string Calcul_Slash(std::string_view m1, std::string_view m2, std::string_view m3)
+{
+    int prefix = 8;
+    for (const std::string_view octet : {m1, m2, m3}) {
+        const double x = leadingNumber(octet);
+        if (x == 0)
+            continue;
+        if (x == 255) {
+            prefix += 8;
+            continue;
+        }
+        double acc = 0;
+        for (int a = 7; a >= 0; --a) {
+            acc += std::ldexp(1.0, a);
+            if (acc >= x)
+                return "/" + numberText(prefix + 8 - a);
+        }
+    }
+    return "/" + numberText(prefix);
+}
+
+} // namespace core

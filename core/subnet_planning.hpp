@@ -1,0 +1,71 @@
+#pragma once
+
+#include "classe.hpp"
+#include "message.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace core {
+
+// What choosing a class puts on the mask tab.
+struct ClassDefaults {
+    Octets adresse; // the default address, "001.000.000.001" for A
+    std::string plage; // the first-octet range shown beside the address, "De 1 à 126" for A
+    Octets masque; // the default mask, "255.000.000.000" for A
+    std::string stations; // stations of the unsubnetted network, "16777214" for A
+};
+
+// Takes a mask class; its default mask and default stations text (with its address and range).
+[[nodiscard]] const ClassDefaults &Masque_Defaut(Classe classe);
+
+// A first address octet outside its class's range, and the text that replaces it.
+struct ClassRangeRefusal {
+    Message message;
+    std::string remplacement;
+};
+
+// Takes the address class (or none) and the first octet's text; a refusal when the octet's value
+// lies outside the class's range, both bounds included (A 1-126, B 126-191, C 191-223); with no
+// class every text is accepted.
+[[nodiscard]] std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
+    std::optional<Classe> classeAdresse, std::string_view premierOctet);
+
+struct CountRefused {
+    Message message;
+};
+struct AddressMissing {
+    Message message;
+};
+
+// A classful subnet plan for one subnetted octet: borrowing n bits leaves out the all-zeros and
+// all-ones subnets, so 2^n - 2 subnets are listed.
+struct SubnetPlan {
+    int bitsEmpruntes = 0; // 2 to 8
+    int indexOctet = 0; // the mask box that receives the subnet octet: 1 for A, 2 for B, 3 for C
+    std::string octetMasque; // "224" for three borrowed bits
+    std::string stations; // stations per subnet
+    std::string libelle; // "6 réseaux possibles"
+    std::vector<std::string> lignes; // one line per usable subnet, lowest first
+};
+
+using SubnetResult = std::variant<CountRefused, AddressMissing, SubnetPlan>;
+
+// Takes the desired number of subnets, the address class (stations and line format), the mask
+// class (which mask octet is subnetted) and the four address texts, copied into the lines as
+// typed. Refuses a count outside ]0, 255[, then an address whose octet 0, 1 or 2 is empty (or
+// with no class chosen). Counts above 126 borrow all eight bits (254 subnets of one address);
+// for class C that leaves no station, so they are refused.
+[[nodiscard]] SubnetResult Calcul_SousReseaux(std::string_view nombreDesire,
+    std::optional<Classe> classeAdresse, std::optional<Classe> classeMasque,
+    const Octets &adresse);
+
+// Takes mask octets 1 to 3 (octet 0 counts as 255); the slash text "/8" to "/32". A zero octet
+// adds nothing and the scan goes on; 255 adds 8; any other value adds the leading one bits
+// whose weights first reach it and ends the scan.
+[[nodiscard]] std::string Calcul_Slash(std::string_view m1, std::string_view m2, std::string_view m3);
+
+} // namespace core

@@ -1,0 +1,10 @@
+# Shared by the run and test scripts: what the build needs, and a sane environment for Qt.
+build_packages=(g++ cmake make libgtest-dev qt6-base-dev fonts-liberation2)
+
+export LC_ALL=C.UTF-8
+if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/resomar-runtime.XXXXXX")
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+fi
+jobs=$(nproc 2>/dev/null || echo 2)

@@ -1,0 +1,80 @@
+#include "core/binary_rendering.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// "1 1 0 0 0 0 0 0" style digits as the octet group they make.
+std::string group(const std::string &digits) { return "   " + digits + " "; }
+
+TEST(OctetBinaire, ShowsTheIntegerPartCappedAtEightOnes)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"192", "1 1 0 0 0 0 0 0"},
+        {"168", "1 0 1 0 1 0 0 0"},
+        {"1", "0 0 0 0 0 0 0 1"},
+        {"10", "0 0 0 0 1 0 1 0"},
+        {"", "0 0 0 0 0 0 0 0"},
+        {" ", "0 0 0 0 0 0 0 0"},
+        {"abc", "0 0 0 0 0 0 0 0"},
+        {"-5", "0 0 0 0 0 0 0 0"},
+        {"255", "1 1 1 1 1 1 1 1"},
+        {"256", "1 1 1 1 1 1 1 1"},
+        {"999", "1 1 1 1 1 1 1 1"},
+        {"1E999", "1 1 1 1 1 1 1 1"},
+        {" 7", "0 0 0 0 0 1 1 1"},
+        {"12abc", "0 0 0 0 1 1 0 0"},
+        {"3.7", "0 0 0 0 0 0 1 1"},
+        {"0.9", "0 0 0 0 0 0 0 0"},
+    };
+    for (const auto &[text, digits] : cases)
+        EXPECT_EQ(core::Octet_Binaire(text), group(digits)) << "text=\"" << text << '"';
+}
+
+TEST(LigneBinaire, LaysDigitsAtFixedPositions)
+{
+    const std::string row = core::Ligne_Binaire({"255", "0", "170", "1"});
+    ASSERT_EQ(row.size(), core::kRowLength);
+    // Digit j of octet k sits at 1-based position 4 + 19k + 2j; every other position is a blank.
+    const std::string octets[] = {"11111111", "00000000", "10101010", "00000001"};
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const std::size_t k = i / 19, offset = i % 19;
+        const bool digit = offset >= 3 && (offset - 3) % 2 == 0;
+        EXPECT_EQ(row[i], digit ? octets[k][(offset - 3) / 2] : ' ') << "position " << i + 1;
+    }
+}
+
+TEST(LigneReseau, AndsTheAddressWithTheMask)
+{
+    const auto rows = core::renderNetwork({"192", "168", "1", "10"}, {"255", "255", "255", "0"});
+    EXPECT_EQ(rows.adresse, group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
+            + group("0 0 0 0 1 0 1 0"));
+    EXPECT_EQ(rows.resultat, group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
+            + group("0 0 0 0 0 0 0 0"));
+    EXPECT_EQ(rows.resultat.size(), core::kRowLength);
+    EXPECT_EQ(rows.masque.size(), core::kRowLength);
+}
+
+TEST(LigneReseau, AllZeroMaskGivesAllZeroNetwork)
+{
+    const std::string zeros = core::Ligne_Binaire({"0", "0", "0", "0"});
+    EXPECT_EQ(core::Ligne_Reseau(core::Ligne_Binaire({"255", "255", "255", "255"}), zeros), zeros);
+}
+
+TEST(LigneReseau, DoesNotCarryTheMask)
+{
+    EXPECT_EQ(core::renderNetwork({"10", "0", "0", "0"}, {"255", "0", "0", "0"}).resultat,
+        core::renderNetwork({"10", "0", "0", "0"}, {"255", "255", "0", "0"}).resultat);
+}
+
+TEST(LigneReseau, ReadsShortOrOddRowsAsZeros)
+{
+    const std::string ones = core::Ligne_Binaire({"255", "255", "255", "255"});
+    const std::string zeros = core::Ligne_Binaire({"0", "0", "0", "0"});
+    EXPECT_EQ(core::Ligne_Reseau("", ones), zeros);
+    EXPECT_EQ(core::Ligne_Reseau(ones.substr(0, 20), ones),
+        core::Ligne_Binaire({"255", "0", "0", "0"}));
+    EXPECT_EQ(core::Ligne_Reseau(std::string(76, '2'), ones), zeros);
+}
+
+} // namespace

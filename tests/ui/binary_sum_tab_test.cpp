@@ -1,0 +1,93 @@
+#include "harness.hpp"
+
+namespace {
+
+class BinarySumTabTest : public test::WindowTest {
+protected:
+    BinarySumTabTest()
+        : WindowTest(2)
+    {
+    }
+    QString bits(const char *row) { return texts(row, 8).join(' '); }
+};
+
+TEST_F(BinarySumTabTest, AndsTheTwoNumbers)
+{
+    const struct {
+        const char *one, *two, *bits1, *bits2, *result, *value;
+    } cases[] = {
+        {"200", "100", "1 1 0 0 1 0 0 0", "0 1 1 0 0 1 0 0", "0 1 0 0 0 0 0 0", "64"},
+        {"255", "255", "1 1 1 1 1 1 1 1", "1 1 1 1 1 1 1 1", "1 1 1 1 1 1 1 1", "255"},
+        {"15", "240", "0 0 0 0 1 1 1 1", "1 1 1 1 0 0 0 0", "0 0 0 0 0 0 0 0", "0"},
+        {"abc", "7", "0 0 0 0 0 0 0 0", "0 0 0 0 0 1 1 1", "0 0 0 0 0 0 0 0", "0"},
+    };
+    for (const auto &c : cases) {
+        typeOver("Nombre1", c.one);
+        typeOver("Nombre2", c.two);
+        EXPECT_EQ(bits("Bit1"), c.bits1) << c.one;
+        EXPECT_EQ(bits("Bit2"), c.bits2) << c.two;
+        EXPECT_EQ(bits("Bit3"), c.result) << c.one << " & " << c.two;
+        EXPECT_EQ(text("Nombre3"), c.value);
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(BinarySumTabTest, AnUntouchedNumberCountsAsZeros)
+{
+    EXPECT_EQ(texts("Bit2", 8), (QStringList {"", " ", " ", " ", " ", " ", " ", " "}));
+    typeOver("Nombre1", "5");
+    EXPECT_EQ(bits("Bit1"), "0 0 0 0 0 1 0 1");
+    EXPECT_EQ(texts("Bit2", 8), (QStringList {"", " ", " ", " ", " ", " ", " ", " "}));
+    EXPECT_EQ(bits("Bit3"), "0 0 0 0 0 0 0 0");
+    EXPECT_EQ(text("Nombre3"), "0");
+}
+
+TEST_F(BinarySumTabTest, RefusesOutOfRangeNumbersKeyByKey)
+{
+    for (const char *number : {"Nombre1", "Nombre2"}) {
+        const char *row = QString(number) == "Nombre1" ? "Bit1" : "Bit2";
+        messages.shown.clear();
+        typeOver(number, "25");
+        EXPECT_EQ(bits(row), "0 0 0 1 1 0 0 1");
+        EXPECT_TRUE(messages.shown.empty());
+        typeAfter(number, "6");
+        ASSERT_EQ(messages.shown.size(), 1u) << number;
+        EXPECT_EQ(messages.shown[0], test::rangeRefusal());
+        EXPECT_EQ(text(number), "");
+        EXPECT_EQ(texts(row, 8), QStringList(8, QString())) << number;
+        EXPECT_EQ(bits("Bit3"), "0 0 0 0 0 0 0 0");
+        EXPECT_EQ(text("Nombre3"), "0");
+    }
+}
+
+TEST_F(BinarySumTabTest, ALoneMinusReadsZeroAndMinusFiveIsRefused)
+{
+    typeOver("Nombre1", "-");
+    EXPECT_EQ(bits("Bit1"), "0 0 0 0 0 0 0 0");
+    EXPECT_TRUE(messages.shown.empty());
+    typeAfter("Nombre1", "5");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(text("Nombre1"), "");
+}
+
+TEST_F(BinarySumTabTest, DeletingEveryCharacterEmptiesTheRowQuietly)
+{
+    typeOver("Nombre2", "255");
+    typeOver("Nombre1", "12");
+    backspace("Nombre1", 2);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(texts("Bit1", 8), QStringList(8, QString()));
+    EXPECT_EQ(bits("Bit3"), "0 0 0 0 0 0 0 0");
+    EXPECT_EQ(text("Nombre3"), "0");
+}
+
+TEST_F(BinarySumTabTest, TheResultBoxIsOverwrittenByTheNextChange)
+{
+    typeOver("Nombre1", "3");
+    typeOver("Nombre3", "99");
+    EXPECT_EQ(bits("Bit3"), "0 0 0 0 0 0 0 0");
+    typeOver("Nombre2", "1");
+    EXPECT_EQ(text("Nombre3"), "1");
+}
+
+} // namespace

@@ -1,0 +1,269 @@
+#include "harness.hpp"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace {
+
+class MaskTabTest : public test::WindowTest {
+protected:
+    MaskTabTest()
+        : WindowTest(1)
+    {
+    }
+
+    QString label(const QString &name) { return find<QLabel>(name)->text(); }
+    QRadioButton *option(const QString &group, int i) { return find<QRadioButton>(QStringLiteral("%1(%2)").arg(group).arg(i)); }
+    void choose(const QString &group, int i) { QTest::mouseClick(option(group, i), Qt::LeftButton); }
+    QStringList lines()
+    {
+        QStringList result;
+        auto *list = find<QListWidget>("LST_Reseau");
+        for (int i = 0; i < list->count(); ++i)
+            result << list->item(i)->text();
+        return result;
+    }
+    int checked(const QString &group)
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (option(group, i)->isChecked())
+                return i;
+        }
+        return -1;
+    }
+    bool visible(const QString &name) { return !find(name)->isHidden(); }
+};
+
+TEST_F(MaskTabTest, CalculatingBeforeAnyClassAsksForTheAddress)
+{
+    EXPECT_FALSE(find("CMD_Calcul")->isEnabled());
+    typeOver("NombreSousReseaux", "6");
+    EXPECT_TRUE(find("CMD_Calcul")->isEnabled());
+    click("CMD_Calcul");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], (core::Message {"Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"}));
+    EXPECT_TRUE(visible("LST_Reseau"));
+    EXPECT_EQ(label("LBL_ListeReseau"), "xx Réseaux Possibles");
+    EXPECT_TRUE(lines().isEmpty());
+}
+
+TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
+{
+    const struct {
+        int classe;
+        QStringList address, mask;
+        std::vector<bool> maskEnabled, optionsEnabled;
+        const char *range, *stations;
+        bool countEnabled;
+    } cases[] = {
+        {0, {"001", "000", "000", "001"}, {"255", "000", "000", "000"}, {false, true, true, true}, {true, true, true},
+            "De 1 à 126", "16777214", true},
+        {1, {"128", "000", "000", "001"}, {"255", "255", "000", "000"}, {false, false, true, true}, {false, true, true},
+            "De 128 à 191", "65534", true},
+        {2, {"192", "000", "000", "001"}, {"255", "255", "255", "000"}, {false, false, false, true}, {false, false, true},
+            "De 192 à 223", "254", false},
+    };
+    for (const char *group : {"SSOption1", "SSOption2"}) {
+        for (const auto &c : cases) {
+            test::RecordingMessageBoxes boxes;
+            ui::MainWindow fresh(boxes, ui::Pace {});
+            fresh.show();
+            auto *button = fresh.findChild<QRadioButton *>(QStringLiteral("%1(%2)").arg(group).arg(c.classe));
+            QTest::mouseClick(button, Qt::LeftButton);
+            const auto texts = [&](const char *array) {
+                QStringList result;
+                for (int i = 0; i < 4; ++i)
+                    result << fresh.findChild<QLineEdit *>(QStringLiteral("%1(%2)").arg(array).arg(i))->text();
+                return result;
+            };
+            const std::string context = std::string(group) + " class " + "ABC"[c.classe];
+            EXPECT_EQ(texts("Adresse1"), c.address) << context;
+            EXPECT_EQ(texts("smasque2"), c.mask) << context;
+            std::vector<bool> maskEnabled, optionsEnabled;
+            for (int i = 0; i < 4; ++i)
+                maskEnabled.push_back(fresh.findChild<QLineEdit *>(QStringLiteral("smasque2(%1)").arg(i))->isEnabled());
+            for (int i = 0; i < 3; ++i) {
+                optionsEnabled.push_back(fresh.findChild<QWidget *>(QStringLiteral("SSOption2(%1)").arg(i))->isEnabled());
+                EXPECT_TRUE(fresh.findChild<QLineEdit *>(QStringLiteral("Adresse1(%1)").arg(i))->isEnabled());
+            }
+            EXPECT_EQ(maskEnabled, c.maskEnabled) << context;
+            EXPECT_EQ(optionsEnabled, c.optionsEnabled) << context;
+            EXPECT_TRUE(fresh.findChild<QRadioButton *>(QStringLiteral("SSOption1(%1)").arg(c.classe))->isChecked()) << context;
+            EXPECT_TRUE(fresh.findChild<QRadioButton *>(QStringLiteral("SSOption2(%1)").arg(c.classe))->isChecked()) << context;
+            EXPECT_EQ(fresh.findChild<QLabel *>("LBL_ValeurClasse")->text(), c.range) << context;
+            EXPECT_EQ(fresh.findChild<QLineEdit *>("NbrStationsPossibles")->text(), c.stations) << context;
+            EXPECT_EQ(fresh.findChild<QWidget *>("NombreSousReseaux")->isEnabled(), c.countEnabled) << context;
+            EXPECT_TRUE(fresh.findChild<QWidget *>("BTN_Slash")->isEnabled()) << context;
+            EXPECT_FALSE(fresh.findChild<QWidget *>("CMD_Calcul")->isEnabled()) << context;
+            EXPECT_TRUE(boxes.shown.empty()) << context;
+        }
+    }
+}
+
+TEST_F(MaskTabTest, TheMaskGroupSwitchesTheAddressClassToo)
+{
+    choose("SSOption1", 1);
+    EXPECT_EQ(checked("SSOption2"), 1);
+    EXPECT_FALSE(option("SSOption2", 0)->isEnabled());
+    choose("SSOption2", 2);
+    EXPECT_EQ(checked("SSOption1"), 2);
+    EXPECT_EQ(texts("Adresse1"), (QStringList {"192", "000", "000", "001"}));
+    EXPECT_FALSE(find("NombreSousReseaux")->isEnabled());
+}
+
+TEST_F(MaskTabTest, ChoosingTheMaskClassKeepsCalculEnabledWhenACountWasTyped)
+{
+    choose("SSOption1", 0);
+    typeOver("NombreSousReseaux", "6");
+    choose("SSOption2", 1);
+    EXPECT_EQ(text("NombreSousReseaux"), "");
+    EXPECT_TRUE(find("CMD_Calcul")->isEnabled());
+}
+
+TEST_F(MaskTabTest, PlansSubnetsForClassesAAndB)
+{
+    const struct {
+        int classe;
+        QStringList mask;
+        const char *stations, *first, *last, *slash;
+    } cases[] = {
+        {1, {"255", "255", "224", "000"}, "8190", "128.000.32.001---->128.000.63.254",
+            "128.000.192.001---->128.000.223.254", "/19"},
+        {0, {"255", "224", "000", "000"}, "2097150", "001.32.000.001---->001.63.000.254",
+            "001.192.000.001---->001.223.000.254", "/11"},
+    };
+    for (const auto &c : cases) {
+        choose("SSOption1", c.classe);
+        typeOver("NombreSousReseaux", "6");
+        click("CMD_Calcul");
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_EQ(texts("smasque2"), c.mask);
+        EXPECT_EQ(text("NbrStationsPossibles"), c.stations);
+        EXPECT_EQ(label("LBL_ListeReseau"), "6 réseaux possibles");
+        ASSERT_EQ(lines().size(), 6);
+        EXPECT_EQ(lines().front(), c.first);
+        EXPECT_EQ(lines().back(), c.last);
+        click("BTN_Slash");
+        EXPECT_EQ(label("Slash"), c.slash);
+    }
+}
+
+TEST_F(MaskTabTest, LargeCountsListTheWholeOctet)
+{
+    choose("SSOption1", 0);
+    typeOver("NombreSousReseaux", "200");
+    click("CMD_Calcul");
+    EXPECT_EQ(lines().size(), 254);
+    EXPECT_EQ(text("smasque2(1)"), "255");
+    EXPECT_EQ(text("NbrStationsPossibles"), "65534");
+    EXPECT_EQ(label("LBL_ListeReseau"), "254 réseaux possibles");
+}
+
+TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
+{
+    choose("SSOption1", 1);
+    typeOver("NombreSousReseaux", "6");
+    click("CMD_Calcul");
+    for (const char *count : {"", "0", "255"}) {
+        messages.shown.clear();
+        if (*count)
+            typeOver("NombreSousReseaux", count);
+        else
+            erase("NombreSousReseaux");
+        click("CMD_Calcul");
+        ASSERT_EQ(messages.shown.size(), 1u) << count;
+        EXPECT_EQ(messages.shown[0],
+            (core::Message {"La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation, "Erreur de saisie"}));
+        EXPECT_EQ(text("NombreSousReseaux"), "");
+        EXPECT_EQ(lines().size(), 6) << "the last plan stays";
+        EXPECT_TRUE(visible("LBL_ListeReseau"));
+    }
+}
+
+TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
+{
+    choose("SSOption1", 1);
+    erase("Adresse1(1)");
+    typeOver("NombreSousReseaux", "6");
+    click("CMD_Calcul");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Votre Adresse IP n'est pas renseignée");
+    EXPECT_TRUE(lines().isEmpty());
+
+    messages.shown.clear();
+    typeOver("Adresse1(1)", "000");
+    erase("Adresse1(3)");
+    click("CMD_Calcul");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(lines().front(), "128.000.32.---->128.000.63.254");
+}
+
+TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
+{
+    choose("SSOption1", 0);
+    typeOver("Adresse1(0)", "127");
+    click("Adresse1(2)");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0],
+        (core::Message {" La valeur doit être comprise entre 1 et 126", core::Icon::Critical, "Erreur de saisie"}));
+    EXPECT_EQ(text("Adresse1(0)"), "001");
+
+    messages.shown.clear();
+    choose("SSOption1", 1);
+    typeOver("Adresse1(0)", "126");
+    click("Adresse1(3)");
+    EXPECT_TRUE(messages.shown.empty());
+    typeOver("Adresse1(0)", "192");
+    box("Adresse1(0)")->setFocus();
+    box("Adresse1(1)")->setFocus(Qt::TabFocusReason); // leaving the box checks it too
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(text("Adresse1(0)"), "126");
+}
+
+TEST_F(MaskTabTest, RefusesAddressOctetsAbove255)
+{
+    choose("SSOption1", 2);
+    typeOver("Adresse1(2)", "300");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], test::rangeRefusal());
+    EXPECT_EQ(text("Adresse1(2)"), "");
+    messages.shown.clear();
+    typeOver("Adresse1(2)", "255");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MaskTabTest, EveryMaskEditClearsTheSlash)
+{
+    choose("SSOption1", 1);
+    click("BTN_Slash");
+    EXPECT_EQ(label("Slash"), "/16");
+    typeOver("smasque2(2)", "255");
+    EXPECT_EQ(label("Slash"), "");
+    click("BTN_Slash");
+    EXPECT_EQ(label("Slash"), "/24");
+}
+
+TEST_F(MaskTabTest, ReturningToTheTabRestoresTheDefaultMaskButKeepsThePlan)
+{
+    choose("SSOption1", 1);
+    typeOver("NombreSousReseaux", "6");
+    click("CMD_Calcul");
+    select(2);
+    select(1);
+    EXPECT_EQ(texts("smasque2"), (QStringList {"255", "255", "000", "000"}));
+    EXPECT_EQ(text("NbrStationsPossibles"), "8190");
+    EXPECT_EQ(lines().size(), 6);
+    EXPECT_TRUE(visible("LST_Reseau"));
+}
+
+TEST_F(MaskTabTest, ClickingTheSelectedOptionRunsNothing)
+{
+    choose("SSOption1", 1);
+    typeOver("Adresse1(3)", "7");
+    choose("SSOption1", 1);
+    choose("SSOption2", 1);
+    EXPECT_EQ(text("Adresse1(3)"), "7");
+}
+
+} // namespace

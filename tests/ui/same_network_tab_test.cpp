@@ -1,0 +1,267 @@
+#include "harness.hpp"
+#include "ui/frame_3d.hpp"
+#include "ui/line_shape.hpp"
+#include "ui/panel_3d.hpp"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+const QStringList kAddress1 {"192", "168", "1", "0"};
+const QStringList kMask24 {"255", "255", "255", "0"};
+
+class SameNetworkTabTest : public test::WindowTest {
+protected:
+    SameNetworkTabTest()
+        : WindowTest(0)
+    {
+    }
+
+    QString caption(const QString &frame) { return find<ui::Frame3D>(frame)->caption(); }
+
+    // Types a network the way a user does: each address octet over its box, then the mask octets
+    // the class left editable; locked mask boxes must already hold the wanted octet.
+    void typeNetwork(int network, const QStringList &address, const QStringList &mask)
+    {
+        const QString adresse = network == 1 ? "AdresseIP1" : "AdresseIP2";
+        const QString masque = network == 1 ? "masque1" : "Masque2";
+        for (int i = 0; i < 4; ++i)
+            typeOver(QStringLiteral("%1(%2)").arg(adresse).arg(i), address[i]);
+        for (int i = 0; i < 4; ++i) {
+            const QString name = QStringLiteral("%1(%2)").arg(masque).arg(i);
+            if (box(name)->isEnabled())
+                typeOver(name, mask[i]);
+            ASSERT_EQ(text(name), mask[i]) << name.toStdString();
+        }
+    }
+
+    void verify(const QStringList &address2, const QStringList &mask2)
+    {
+        typeNetwork(1, kAddress1, kMask24);
+        typeNetwork(2, address2, mask2);
+        messages.shown.clear();
+        click("CMD_Verification");
+    }
+
+    bool sceneHidden()
+    {
+        for (const char *name : {"PICT_PC1", "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo"}) {
+            if (!find(name)->isHidden())
+                return false;
+        }
+        return true;
+    }
+
+    ui::LineShape *line(const char *name) { return find<ui::LineShape>(name); }
+};
+
+TEST_F(SameNetworkTabTest, TypingAFirstOctetGivesItsClassAndDefaultMask)
+{
+    const struct {
+        const char *keys, *caption;
+        QStringList mask;
+        std::vector<bool> enabled;
+    } steps[] = {
+        {"1", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
+        {"9", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
+        {"2", "Adresse IP - Type classe C", {"255", "255", "255", "0"}, {false, false, true, true}},
+    };
+    // Replacing the 0 of the start, keystroke by keystroke.
+    typeOver("AdresseIP1(0)", steps[0].keys);
+    for (const auto &step : steps) {
+        if (&step != &steps[0])
+            typeAfter("AdresseIP1(0)", step.keys);
+        EXPECT_EQ(caption("SSFrame1"), step.caption) << "after " << step.keys;
+        EXPECT_EQ(texts("masque1"), step.mask) << "after " << step.keys;
+        EXPECT_EQ(enabled("masque1"), step.enabled) << "after " << step.keys;
+    }
+
+    const struct {
+        const char *octet, *caption;
+        QStringList mask;
+        std::vector<bool> enabled;
+    } octets[] = {
+        {"192", "Adresse IP - Type classe C", {"255", "255", "255", "0"}, {false, false, true, true}},
+        {"127", "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}},
+        {"190", "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}},
+        {"10", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
+        {"7", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
+        {"0", "Adresse IP - Type classe ", {"", "", "", ""}, {true, true, true, true}},
+        {"x", "Adresse IP - Type classe ", {"", "", "", ""}, {true, true, true, true}},
+    };
+    for (const auto &c : octets) {
+        typeOver("AdresseIP1(0)", c.octet);
+        EXPECT_EQ(caption("SSFrame1"), c.caption) << c.octet;
+        EXPECT_EQ(texts("masque1"), c.mask) << c.octet;
+        EXPECT_EQ(enabled("masque1"), c.enabled) << c.octet;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SameNetworkTabTest, AnOctetWithoutClassKeepsTheLastClass)
+{
+    typeOver("AdresseIP2(0)", "12");
+    typeAfter("AdresseIP2(0)", "6");
+    EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe A");
+    EXPECT_EQ(texts("Masque2"), (QStringList {"255", "0", "0", "0"}));
+    typeOver("AdresseIP2(0)", "223");
+    EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe A");
+}
+
+TEST_F(SameNetworkTabTest, TwoCharactersDoNotEmptyTheMaskFirst)
+{
+    typeOver("AdresseIP1(0)", "192");
+    backspace("AdresseIP1(0)");
+    EXPECT_EQ(text("AdresseIP1(0)"), "19");
+    EXPECT_EQ(caption("SSFrame1"), "Adresse IP - Type classe A");
+    EXPECT_EQ(texts("masque1"), (QStringList {"255", "0", "0", "0"}));
+    EXPECT_EQ(enabled("masque1"), (std::vector<bool> {false, false, true, true})); // (1) still locked from class C
+
+    erase("AdresseIP2(0)");
+    typeAfter("AdresseIP2(0)", "0");
+    typeAfter("AdresseIP2(0)", "1");
+    EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe A");
+}
+
+TEST_F(SameNetworkTabTest, RefusesOctetsAbove255AndEmptiesTheBox)
+{
+    typeOver("AdresseIP1(0)", "192");
+    typeOver("AdresseIP1(2)", "300");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], test::rangeRefusal());
+    EXPECT_EQ(text("AdresseIP1(2)"), "");
+    EXPECT_EQ(texts("masque1"), kMask24); // emptied, then the class default again
+
+    messages.shown.clear();
+    typeOver("masque1(3)", "300");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(text("masque1(3)"), "");
+    EXPECT_EQ(caption("SSFrame1"), "Adresse IP - Type classe C");
+
+    messages.shown.clear();
+    typeOver("AdresseIP2(1)", "255");
+    typeOver("Masque2(1)", "0");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SameNetworkTabTest, VerificationIsEnabledByTheSecondNetworksFirstOctet)
+{
+    typeNetwork(1, kAddress1, kMask24);
+    EXPECT_FALSE(find("CMD_Verification")->isEnabled());
+    typeOver("AdresseIP2(1)", "5");
+    EXPECT_FALSE(find("CMD_Verification")->isEnabled());
+    typeOver("AdresseIP2(0)", "1");
+    EXPECT_TRUE(find("CMD_Verification")->isEnabled());
+    typeOver("AdresseIP2(0)", "0");
+    EXPECT_TRUE(find("CMD_Verification")->isEnabled());
+}
+
+TEST_F(SameNetworkTabTest, SameNetworkRepliesAllTheWayUnderTheBusyPointer)
+{
+    std::vector<Qt::CursorShape> pointer;
+    messages.onShow = [&](const core::Message &) { pointer.push_back(window.cursor().shape()); };
+    verify(kAddress1, kMask24);
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, core::Icon::Information);
+    EXPECT_EQ(messages.shown[0].text, "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.");
+    EXPECT_EQ(messages.shown[0].title, "Vérification");
+    EXPECT_EQ(pointer, std::vector<Qt::CursorShape> {Qt::WaitCursor});
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+
+    EXPECT_EQ(line("LINE_Retour")->x1(), 605);
+    EXPECT_EQ(line("LINE_Ping")->x2(), 605);
+    EXPECT_EQ(line("LINE_Ping")->color(), QColor(255, 0, 0));
+    EXPECT_EQ(line("LINE_Retour")->color(), QColor(0, 0, 255));
+    EXPECT_EQ(find<QLabel>("LBL_echo")->text(), "Echo Reply");
+    EXPECT_EQ(find("LBL_echo")->x(), ui::px(580));
+    EXPECT_EQ(find("LBL_Ping")->x(), ui::px(6500));
+    for (const char *name : {"PICT_PC1", "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo"})
+        EXPECT_TRUE(find(name)->isVisible()) << name;
+}
+
+TEST_F(SameNetworkTabTest, DifferentNetworksTimeOutHalfWay)
+{
+    verify({"192", "168", "2", "0"}, kMask24);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, core::Icon::Exclamation);
+    EXPECT_EQ(messages.shown[0].text, "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.");
+    EXPECT_EQ(line("LINE_Retour")->x1(), 2005);
+    EXPECT_EQ(line("LINE_Ping")->x2(), 2005);
+    EXPECT_EQ(find<QLabel>("LBL_echo")->text(), "Request TimeOut");
+    EXPECT_EQ(find("LBL_echo")->x(), ui::px(2000));
+}
+
+TEST_F(SameNetworkTabTest, SubnetsCutByTheirOwnMasksCanBeOneNetwork)
+{
+    typeNetwork(1, {"172", "16", "4", "0"}, {"255", "255", "252", "0"});
+    typeNetwork(2, {"172", "16", "5", "0"}, {"255", "255", "252", "0"});
+    click("CMD_Verification");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, core::Icon::Information);
+}
+
+TEST_F(SameNetworkTabTest, AHostAddressIsRefusedBeforeAnyAnimation)
+{
+    typeNetwork(1, {"192", "168", "1", "5"}, kMask24);
+    typeNetwork(2, {"10", "20", "0", "0"}, {"255", "0", "0", "0"}); // wrong too: only the first is named
+    click("CMD_Verification");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+        "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre adressage.");
+    EXPECT_EQ(messages.shown[0].icon, core::Icon::Exclamation);
+    EXPECT_TRUE(sceneHidden());
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(SameNetworkTabTest, AnyOctetChangeHidesTheFinishedScene)
+{
+    verify(kAddress1, kMask24);
+    ASSERT_FALSE(sceneHidden());
+    typeAfter("Masque2(3)", "0");
+    EXPECT_TRUE(sceneHidden());
+}
+
+TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerification)
+{
+    verify(kAddress1, kMask24);
+    QTest::mouseClick(find("SSCHK_AffichageBinaire"), Qt::LeftButton);
+    messages.shown.clear();
+    click("CMD_Effacer");
+
+    EXPECT_EQ(texts("AdresseIP1"), (QStringList {"0", "0", "0", "0"}));
+    EXPECT_EQ(texts("AdresseIP2"), (QStringList {"0", "0", "0", "0"}));
+    EXPECT_EQ(texts("masque1"), (QStringList {"", "", "", ""}));
+    EXPECT_EQ(texts("Masque2"), (QStringList {"", "", "", ""}));
+    EXPECT_EQ(enabled("masque1"), (std::vector<bool> {true, true, true, true}));
+    EXPECT_EQ(enabled("Masque2"), (std::vector<bool> {true, true, true, true}));
+    EXPECT_EQ(caption("SSFrame1"), "Adresse IP - Type classe ");
+    EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe ");
+    EXPECT_FALSE(find("CMD_Verification")->isEnabled());
+    EXPECT_TRUE(find("SSPanelAffichage")->isHidden());
+    EXPECT_FALSE(find<QCheckBox>("SSCHK_AffichageBinaire")->isChecked());
+    EXPECT_EQ(find<ui::Panel3D>("SSPanel1")->backColor(), QColor(192, 192, 192));
+    EXPECT_TRUE(sceneHidden());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SameNetworkTabTest, EmptyBoxesVerifyAsOneNetwork)
+{
+    typeOver("AdresseIP2(0)", "1"); // enables the verification
+    typeOver("AdresseIP2(0)", "0"); // one character: the mask is emptied and unlocked
+    for (const char *group : {"AdresseIP1", "AdresseIP2"}) {
+        for (int i = 0; i < 4; ++i)
+            erase(QStringLiteral("%1(%2)").arg(group).arg(i));
+    }
+    for (const char *group : {"masque1", "Masque2"}) {
+        for (int i = 0; i < 4; ++i)
+            erase(QStringLiteral("%1(%2)").arg(group).arg(i));
+    }
+    messages.shown.clear();
+    click("CMD_Verification");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, core::Icon::Information);
+}
+
+} // namespace

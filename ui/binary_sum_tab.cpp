@@ -1,0 +1,87 @@
+#include "binary_sum_tab.hpp"
+
+#include "core/message.hpp"
+#include "inventory.hpp"
+#include "message_boxes.hpp"
+
+namespace ui {
+
+BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
+    : QObject(canvas)
+    , messages_(messages)
+{
+    Frame3D *frame5 = inv.frame(canvas, "SSFrame5", {165, 780, 7455, 4215}, 76, QString());
+    CMD1_Quitter_ = inv.button(canvas, "CMD1_Quitter", {240, 5040, 1215, 495}, 1, "&Quitter", {.font = bold()});
+
+    inv.label(frame5, "Label4", {120, 240, 3495, 255}, 113, "Permet de faire des sommes binaires", {.font = bold()});
+    inv.label(frame5, "Label8", {4440, 240, 2055, 135}, 110, "7     6      5     4    3     2     1     0",
+        {.font = classicFont(6, false, Face::Serif), .text = QColor(0, 0, 255), .back = kGrey});
+    inv.label(frame5, "Label7", {4200, 360, 2535, 255}, 111, "    2   2   2   2   2   2   2   2",
+        {.text = QColor(255, 255, 0)});
+    inv.label(frame5, "Label6", {4200, 600, 2055, 255}, 112, "128 64 32 16   8   4   2   1", {.text = Qt::black});
+
+    // The three rows: operand 1, operand 2 and the result, each a panel with its number box and
+    // an inner panel holding the eight bit boxes.
+    struct Row {
+        const char *panel, *caption, *nombre, *bitsPanel, *bits;
+        int top, panelFocus, nombreFocus, bitsPanelFocus;
+        int bitFocus(int p) const { return bitsBase + bitsStep * p; }
+        int bitsBase, bitsStep;
+    };
+    const Row rows[3] = {
+        {"SSPanel3", " 1er Nombre", "Nombre1", "SSPanel4", "Bit1", 960, 77, 78, 79, 87, -1},
+        {"SSPanel5", " 2ème Nombre", "Nombre2", "SSPanel6", "Bit2", 2160, 88, 89, 90, 91, 1},
+        {"SSPanel7", " Résultat", "Nombre3", "SSPanel8", "Bit3", 3240, 99, 100, 101, 109, -1},
+    };
+    QLineEdit **nombres[3] = {&Nombre1_, &Nombre2_, &Nombre3_};
+    BitBoxes *bits[3] = {&Bit1_, &Bit2_, &Bit3_};
+    const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
+    const Look bit {.font = classicFont(6.75, true, Face::Serif), .align = Qt::AlignCenter, .disabled = true};
+    for (int r = 0; r < 3; ++r) {
+        const Row &row = rows[r];
+        Panel3D *outer = inv.panel(frame5, row.panel, {120, row.top, 7095, 735}, row.panelFocus, row.caption,
+            {.font = bold()}, {.placement = Panel3D::Placement::LeftMiddle, .inner = Panel3D::Bevel::Inset});
+        *nombres[r] = inv.textBox(outer, row.nombre, {1320, 240, 375, 285}, row.nombreFocus, QString());
+        Panel3D *inner = inv.panel(outer, row.bitsPanel, {1920, 120, 5055, 495}, row.bitsPanelFocus,
+            " Représentation binaire ", {.font = bold()}, leftMiddle);
+        for (int p = 0; p < 8; ++p) {
+            QLineEdit *box = inv.textBox(inner, element(row.bits, p), {2160 + 240 * p, 120, 255, 285},
+                row.bitFocus(p), p == 0 ? QString() : QStringLiteral(" "), bit);
+            box->setAlignment(Qt::AlignCenter);
+            (*bits[r])[p] = box;
+        }
+    }
+
+    connect(Nombre1_, &QLineEdit::textChanged, this, &BinarySumTab::Nombre1_Change);
+    connect(Nombre2_, &QLineEdit::textChanged, this, &BinarySumTab::Nombre2_Change);
+}
+
+void BinarySumTab::Nombre1_Change() { numberChanged(Nombre1_, Bit1_); }
+void BinarySumTab::Nombre2_Change() { numberChanged(Nombre2_, Bit2_); }
+
+void BinarySumTab::numberChanged(QLineEdit *nombre, const BitBoxes &bits)
+{
+    if (!core::Verif_Nombre(nombre->text().toStdString())) {
+        messages_.show(core::rangeRefusal());
+        nombre->setText(QString()); // runs this handler again on the empty text
+    }
+    const core::BitRow row = core::Conversion_Binaire(nombre->text().toStdString());
+    for (std::size_t p = 0; p < bits.size(); ++p)
+        bits[p]->setText(QString::fromStdString(row[p]));
+    Somme_Binaire();
+}
+
+void BinarySumTab::Somme_Binaire()
+{
+    core::BitRow a, b;
+    for (std::size_t p = 0; p < a.size(); ++p) {
+        a[p] = Bit1_[p]->text().toStdString();
+        b[p] = Bit2_[p]->text().toStdString();
+    }
+    const core::BinarySum sum = core::Somme_Binaire(a, b);
+    for (std::size_t p = 0; p < sum.bits.size(); ++p)
+        Bit3_[p]->setText(QString::fromStdString(sum.bits[p]));
+    Nombre3_->setText(QString::fromStdString(sum.valeur));
+}
+
+} // namespace ui

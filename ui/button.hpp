@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace ui {
+
+// A push button whose caption wraps onto several lines when it is wider than the button, as
+// "  Notation       &Slash" does on its narrow button.
+class Button : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace ui

@@ -1,0 +1,160 @@
+#include "inventory.hpp"
+
+#include "button.hpp"
+
+#include <QIcon>
+#include <algorithm>
+#include <limits>
+
+namespace ui {
+namespace {
+
+    void colour(QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole, const Look &look)
+    {
+        QPalette palette = widget->palette();
+        if (look.text.isValid()) {
+            palette.setColor(QPalette::All, textRole, look.text);
+            palette.setColor(QPalette::Disabled, textRole, look.text);
+        }
+        if (look.back.isValid()) {
+            palette.setColor(backRole, look.back);
+            widget->setAutoFillBackground(true);
+        }
+        widget->setPalette(palette);
+    }
+
+} // namespace
+
+template <typename W>
+W *Inventory::place(W *widget, const QString &name, Twips at, int focus, const Look &look)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(at.toPixels());
+    widget->setFont(look.font);
+    widget->setVisible(!look.hidden);
+    widget->setEnabled(!look.disabled);
+    if (focus != kNoFocus)
+        focus_.emplace_back(focus, widget);
+    return widget;
+}
+
+QLabel *Inventory::label(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+{
+    auto *label = new QLabel(text, in);
+    label->setAlignment(look.align);
+    label->setWordWrap(look.wrap);
+    colour(label, QPalette::WindowText, QPalette::Window, look);
+    return place(label, name, at, focus, look);
+}
+
+QLabel *Inventory::picture(QWidget *in, const QString &name, Twips at, int focus, const Look &look)
+{
+    auto *picture = new QLabel(in);
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/resomar-32.xpm")).pixmap(32, 32));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return place(picture, name, at, focus, look);
+}
+
+QLineEdit *Inventory::textBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+{
+    auto *box = new QLineEdit(text, in);
+    // Boxes take text of any length, as pasted.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setTextMargins(0, 0, 0, 0);
+    colour(box, QPalette::Text, QPalette::Base, look);
+    if (look.back.isValid()) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Base, look.back);
+        box->setPalette(palette);
+    }
+    return place(box, name, at, focus, look);
+}
+
+QPushButton *Inventory::button(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+{
+    auto *button = new Button(text, in);
+    button->setAutoDefault(false);
+    colour(button, QPalette::ButtonText, QPalette::Button, look);
+    return place(button, name, at, focus, look);
+}
+
+QCheckBox *Inventory::checkBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+{
+    auto *box = new QCheckBox(text, in);
+    colour(box, QPalette::WindowText, QPalette::Window, look);
+    return place(box, name, at, focus, look);
+}
+
+QRadioButton *Inventory::option(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+{
+    auto *option = new QRadioButton(text, in);
+    colour(option, QPalette::WindowText, QPalette::Window, look);
+    return place(option, name, at, focus, look);
+}
+
+QListWidget *Inventory::list(QWidget *in, const QString &name, Twips at, int focus, const Look &look)
+{
+    return place(new QListWidget(in), name, at, focus, look);
+}
+
+Panel3D *Inventory::panel(QWidget *in, const QString &name, Twips at, int focus, const QString &caption,
+    const Look &look, const PanelLook &panelLook)
+{
+    auto *panel = new Panel3D(in);
+    panel->setCaption(caption);
+    if (look.text.isValid())
+        panel->setCaptionColor(look.text);
+    if (look.back.isValid())
+        panel->setBackColor(look.back);
+    panel->setPlacement(panelLook.placement);
+    panel->setOuterBevel(panelLook.outer);
+    panel->setInnerBevel(panelLook.inner);
+    return place(panel, name, at, focus, look);
+}
+
+Frame3D *Inventory::frame(QWidget *in, const QString &name, Twips at, int focus, const QString &caption, const Look &look)
+{
+    auto *frame = new Frame3D(in);
+    frame->setCaption(caption);
+    if (look.back.isValid())
+        frame->setBackColor(look.back);
+    return place(frame, name, at, focus, look);
+}
+
+QWidget *Inventory::area(QWidget *in, const QString &name, Twips at, int focus, const Look &look)
+{
+    auto *area = new QWidget(in);
+    colour(area, QPalette::WindowText, QPalette::Window, look);
+    return place(area, name, at, focus, look);
+}
+
+LineShape *Inventory::line(QWidget *in, const QString &name, QPointF from, QPointF to, const QColor &color, int width, bool hidden)
+{
+    auto *line = new LineShape(in);
+    line->setObjectName(name);
+    line->setX1(from.x());
+    line->setY1(from.y());
+    line->setX2(to.x());
+    line->setY2(to.y());
+    line->setColor(color);
+    line->setLineWidth(width);
+    line->setVisible(!hidden);
+    return line;
+}
+
+void Inventory::addFocus(int focus, QWidget *widget) { focus_.emplace_back(focus, widget); }
+
+void Inventory::chainFocus()
+{
+    std::stable_sort(focus_.begin(), focus_.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QWidget *previous = nullptr;
+    for (const auto &[order, widget] : focus_) {
+        if (!(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,81 @@
+#include "line_shape.hpp"
+
+#include "twips.hpp"
+
+#include <QPainter>
+
+namespace ui {
+
+LineShape::LineShape(QWidget *container)
+    : QWidget(container)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(container->rect());
+}
+
+void LineShape::setX1(double twips)
+{
+    x1_ = twips;
+    moved();
+}
+
+void LineShape::setY1(double twips)
+{
+    y1_ = twips;
+    moved();
+}
+
+void LineShape::setX2(double twips)
+{
+    x2_ = twips;
+    moved();
+}
+
+void LineShape::setY2(double twips)
+{
+    y2_ = twips;
+    moved();
+}
+
+void LineShape::setColor(const QColor &color)
+{
+    color_ = color;
+    update(extent());
+}
+
+void LineShape::setLineWidth(int pixels)
+{
+    width_ = pixels;
+    moved();
+}
+
+void LineShape::moved()
+{
+    // A line that moves while the event loop is blocked is redrawn by repaintNow(); otherwise
+    // the next paint picks it up.
+    update(painted_.united(extent()));
+}
+
+QRect LineShape::extent() const
+{
+    const QPoint from(px(x1_), px(y1_)), to(px(x2_), px(y2_));
+    const int margin = width_ + 1;
+    return QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+void LineShape::repaintNow()
+{
+    const QRect dirty = painted_.united(extent());
+    if (QWidget *container = parentWidget(); container && isVisible())
+        container->repaint(dirty);
+}
+
+void LineShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(px(x1_), px(y1_)), QPointF(px(x2_), px(y2_)));
+    painted_ = extent();
+}
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#include "look.hpp"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace ui {
+
+QFont classicFont(double points, bool bold, Face face)
+{
+    QFont result(face == Face::Serif ? QStringLiteral("MS Serif") : QStringLiteral("MS Sans Serif"));
+    result.setPixelSize(qRound(points * 96.0 / 72.0));
+    result.setBold(bold);
+    return result;
+}
+
+void applyLook(QApplication &app)
+{
+    // Liberation Sans and Serif share the widths of the fonts the layout was measured with
+    // closely enough for every caption to fit its box.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QPalette palette = QApplication::style()->standardPalette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, kGrey);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Base, kGrey);
+    app.setPalette(palette);
+    app.setFont(regular());
+}
+
+} // namespace ui

@@ -1,0 +1,67 @@
+#include "main_window.hpp"
+
+#include "tab_control.hpp"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPushButton>
+#include <QScreen>
+
+namespace ui {
+
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/resomar-32.xpm"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/resomar-64.xpm"), QSize(64, 64));
+    return icon;
+}
+
+MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
+    : QWidget(parent)
+    , pace_(pace)
+{
+    setObjectName("Resomar");
+    setWindowIcon(programIcon());
+    setFixedSize(Twips {0, 0, 7740, 6420}.toPixels().size());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kGrey);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    SSpanel_ = new TabControl(3, this);
+    SSpanel_->setObjectName("SSpanel");
+    SSpanel_->setGeometry(Twips {0, 0, 7755, 6450}.toPixels());
+    inventory_.addFocus(0, SSpanel_);
+    sameTab_ = new SameNetworkTab(inventory_, SSpanel_->canvas(0), messages, pace_);
+    maskTab_ = new MaskTab(inventory_, SSpanel_->canvas(1), messages);
+    sumTab_ = new BinarySumTab(inventory_, SSpanel_->canvas(2), messages);
+    inventory_.chainFocus();
+    SSpanel_->setCurrentIndex(1);
+
+    connect(SSpanel_, &QTabWidget::currentChanged, maskTab_, &MaskTab::SSpanel_Click);
+    connect(maskTab_->quitButton(), &QPushButton::clicked, this, &MainWindow::CMD_Quitter_Click);
+    connect(sumTab_->quitButton(), &QPushButton::clicked, this, &MainWindow::CMD1_Quitter_Click);
+    connect(sameTab_->quitButton(), &QPushButton::clicked, this, &MainWindow::CMD2_Quitter_Click);
+    Form_Load();
+}
+
+void MainWindow::Form_Load()
+{
+    setWindowTitle(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
+    // Centred from the outer size, in floating point, and not pulled back onto a small screen.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = frameGeometry().size();
+    const float left = static_cast<float>(screen.width()) / 2 - static_cast<float>(outer.width()) / 2;
+    const float top = static_cast<float>(screen.height()) / 2 - static_cast<float>(outer.height()) / 2;
+    move(screen.x() + qRound(left), screen.y() + qRound(top));
+    SSpanel_->setTabText(0, QStringLiteral("&Réseaux Identiques ?"));
+    SSpanel_->setTabText(1, QStringLiteral("&Calcul d'un Masque IP"));
+    SSpanel_->setTabText(2, QStringLiteral("&Somme Binaire"));
+}
+
+void MainWindow::CMD_Quitter_Click() { close(); }
+void MainWindow::CMD1_Quitter_Click() { close(); }
+void MainWindow::CMD2_Quitter_Click() { close(); }
+
+} // namespace ui

@@ -1,0 +1,58 @@
+#pragma once
+
+// The main window, "Resomar". Data flows one way: a keystroke or click runs one handler of a tab
+// controller; the handler reads widget texts, asks core/ for the rule or the result, and writes
+// texts, captions, states and colours back. Writing a different text into a box runs that box's
+// change handler at once, nested (QLineEdit::textChanged), and selecting an option from code runs
+// its group's handler (QRadioButton::toggled): the automatic mask fill and the clear button of the
+// first tab, the coupling of the two class groups of the second and the refusals of the third
+// all rest on those nested runs. Message boxes go through MessageBoxes; nothing else is global.
+
+#include "binary_sum_tab.hpp"
+#include "inventory.hpp"
+#include "mask_tab.hpp"
+#include "pace.hpp"
+#include "same_network_tab.hpp"
+
+#include <QWidget>
+
+namespace ui {
+
+class MessageBoxes;
+class TabControl;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Creating the window loads it: caption, centring, tab captions.
+    explicit MainWindow(MessageBoxes &messages, Pace pace = Pace(Pace::kVerification), QWidget *parent = nullptr);
+
+    void CMD_Quitter_Click();
+    void CMD1_Quitter_Click();
+    void CMD2_Quitter_Click();
+
+    // The window's own procedures that other parts call.
+    void affiche_Mask() { maskTab_->affiche_Mask(); }
+    void Verif_ClasseAdresse(int index) { maskTab_->Verif_ClasseAdresse(index); }
+    void Somme_Binaire() { sumTab_->Somme_Binaire(); }
+
+    [[nodiscard]] SameNetworkTab &sameNetworkTab() { return *sameTab_; }
+    [[nodiscard]] MaskTab &maskTab() { return *maskTab_; }
+    [[nodiscard]] BinarySumTab &binarySumTab() { return *sumTab_; }
+
+private:
+    void Form_Load();
+
+    Pace pace_;
+    Inventory inventory_;
+    TabControl *SSpanel_;
+    SameNetworkTab *sameTab_;
+    MaskTab *maskTab_;
+    BinarySumTab *sumTab_;
+};
+
+// The program's picture: a computer, 32 by 32, with a larger drawing for dense screens.
+[[nodiscard]] QIcon programIcon();
+
+} // namespace ui

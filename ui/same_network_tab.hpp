@@ -1,0 +1,69 @@
+#pragma once
+
+#include "binary_panel.hpp"
+#include "core/octet_rules.hpp"
+
+#include <QObject>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class Frame3D;
+class Inventory;
+class LineShape;
+class MessageBoxes;
+class Pace;
+class Panel3D;
+
+// The first tab: two networks typed octet by octet, checked as they are typed, then verified
+// to be one network or two, with a small echo-request animation between two computers.
+class SameNetworkTab : public QObject {
+    Q_OBJECT
+
+public:
+    SameNetworkTab(Inventory &inventory, QWidget *canvas, MessageBoxes &messages, Pace &pace);
+
+    void AdresseIP1_Change(int index);
+    void AdresseIP2_Change(int index);
+    void Masque1_Change(int index);
+    void Masque2_Change(int index);
+    void CMD_Verification_Click();
+    void CMD_Effacer_Click();
+
+    [[nodiscard]] BinaryPanel &panel() { return *panel_; }
+    [[nodiscard]] QPushButton *quitButton() const { return CMD2_Quitter_; }
+
+private:
+    // One network's input: its address and mask groups and the frame the class is shown on.
+    struct Network {
+        std::array<QLineEdit *, 4> adresse {};
+        std::array<QLineEdit *, 4> masque {};
+        Frame3D *adresseFrame = nullptr;
+        Panel3D *panel = nullptr;
+    };
+
+    void buildNetwork(Inventory &inv, QWidget *frame1, Network &network, int number);
+    void addressChanged(Network &network, int index);
+    void maskChanged(Network &network, int index);
+    void apply(Network &network, const core::MaskSteps &steps);
+    void refuse(QLineEdit *box);
+    void Reinit_Ping();
+    void playOutgoing();
+    void playReturn(bool memeReseau);
+    void moveNow(QWidget *widget, double leftTwips);
+
+    MessageBoxes &messages_;
+    Pace &pace_;
+    Network reseau1_, reseau2_;
+    BinaryPanel *panel_ = nullptr;
+    QLabel *PICT_PC1_ = nullptr, *PICT_PC2_ = nullptr;
+    LineShape *LINE_Ping_ = nullptr, *LINE_Retour_ = nullptr;
+    QLabel *LBL_Ping_ = nullptr, *LBL_echo_ = nullptr;
+    QPushButton *CMD2_Quitter_ = nullptr, *CMD_Effacer_ = nullptr, *CMD_Verification_ = nullptr;
+};
+
+} // namespace ui

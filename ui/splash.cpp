@@ -1,0 +1,83 @@
+#include "splash.hpp"
+
+#include "inventory.hpp"
+#include "main_window.hpp"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace ui {
+namespace {
+
+    const QString kCredit = QStringLiteral("Calculs d'adressage IPv4\npour la classe de réseaux");
+
+} // namespace
+
+void TimerSplashClock::wait(std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
+{
+    QTimer::singleShot(duration, Qt::PreciseTimer, context, std::move(done));
+}
+
+Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen)
+    , clock_(clock)
+    , createMainWindow_(std::move(createMainWindow))
+{
+    setObjectName("Apropos");
+    setWindowTitle(QStringLiteral("À propos de Resomar"));
+    setWindowIcon(programIcon());
+    setFixedSize(Twips {0, 0, 2895, 1455}.toPixels().size());
+
+    Inventory inv;
+    SSPNL_Apropos_ = inv.panel(this, "SSPNL_Apropos", {0, 0, 2895, 1455}, Inventory::kNoFocus, QString());
+    Picture1_ = inv.picture(SSPNL_Apropos_, "Picture1", {240, 240, 480, 480}, Inventory::kNoFocus);
+    LBL_Titre_ = inv.label(SSPNL_Apropos_, "LBL_Titre", {840, 360, 1695, 255}, Inventory::kNoFocus, "Titre",
+        {.font = classicFont(12, true), .align = Qt::AlignCenter});
+    LBL_Version_ = inv.label(SSPNL_Apropos_, "LBL_Version", {120, 840, 2655, 495}, Inventory::kNoFocus, kCredit,
+        {.font = classicFont(9.75, true), .align = Qt::AlignCenter, .wrap = true});
+    for (QWidget *widget : std::initializer_list<QWidget *> {SSPNL_Apropos_, Picture1_, LBL_Titre_, LBL_Version_})
+        widget->installEventFilter(this);
+}
+
+void Apropos::Form_Load()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = frameGeometry().size();
+    move(screen.x() + qRound(screen.width() / 2.0 - outer.width() / 2.0),
+        screen.y() + qRound(screen.height() / 2.0 - outer.height() / 2.0));
+    LBL_Titre_->setText(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
+    LBL_Version_->setText(kCredit);
+    show();
+    clock_.wait(kWait, this, [this] { giveWay(); });
+}
+
+bool Apropos::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == LBL_Titre_)
+            LBL_Titre_Click();
+        else if (watched == LBL_Version_)
+            LBL_Version_Click();
+        else if (watched == Picture1_)
+            Picture1_Click();
+        else if (watched == SSPNL_Apropos_)
+            SSPNL_Apropos_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Apropos::giveWay()
+{
+    // Whichever comes first, the click or the end of the wait, does it; the other finds it done.
+    if (mainWindow_)
+        return;
+    mainWindow_ = createMainWindow_();
+    // The main window is shown before the splash closes, so the program never has no window.
+    mainWindow_->show();
+    close();
+}
+
+} // namespace ui

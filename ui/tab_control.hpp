@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QTabWidget>
+
+namespace ui {
+
+// A tab control whose tabs lay their widgets out in the control's own coordinates, tab headers
+// included, the way the inventory gives them: each tab holds one canvas the size of the whole
+// control, kept lined up with the control's top-left corner.
+class TabControl : public QTabWidget {
+    Q_OBJECT
+
+public:
+    TabControl(int tabs, QWidget *parent = nullptr);
+
+    [[nodiscard]] QWidget *canvas(int tab) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void alignCanvases();
+};
+
+} // namespace ui
