@@ -5,11 +5,14 @@
 namespace ui {
 namespace {
 
-    const QColor kHighlightText {0, 0, 255};
-    const QColor kHighlightBack {255, 192, 192};
-    const QColor kPlainText {0, 0, 0};
+const QColor kHighlightText {0, 0, 255};
+const QColor kHighlightBack {255, 192, 192};
+const QColor kPlainText {0, 0, 0};
 
-    QString qt(const std::string &text) { return QString::fromStdString(text); }
+QString qt(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -21,23 +24,28 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
     const Look hiddenBold {.font = bold(), .hidden = true};
     const PanelLook topLeft {.placement = Panel3D::Placement::TopLeft};
     SSPanelAffichage_ = inv.panel(frame1, "SSPanelAffichage", {120, 2520, 7215, 2580}, 115,
-        "Affichage Binaire 1er Réseau IP", {.font = bold(), .text = QColor(255, 0, 0), .hidden = true},
+        "Affichage Binaire 1er Réseau IP",
+        {.font = bold(), .text = QColor(255, 0, 0), .hidden = true},
         {.inner = Panel3D::Bevel::Inset});
-    SSPanel14_ = inv.panel(SSPanelAffichage_, "SSPanel14", {105, 315, 6975, 615}, 116, "Adresse", hiddenBold, topLeft);
-    SSPanel15_ = inv.panel(SSPanelAffichage_, "SSPanel15", {105, 915, 6975, 615}, 117, "Masque", hiddenBold, topLeft);
-    SSPanel16_ = inv.panel(SSPanelAffichage_, "SSPanel16", {105, 1530, 6975, 615}, 118, "Résultat", hiddenBold, topLeft);
-    CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315}, 122,
-        "2ème Réseau IP", {.font = bold(), .back = QColor(128, 128, 128)});
-    TXT_Adresse1_ = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119, "1111111111",
-        {.font = bold(), .text = QColor(0, 0, 255), .back = QColor(192, 255, 255)});
-    TXT_Masque1_ = inv.textBox(SSPanel15_, "TXT_Masque1", {120, 240, 6255, 285}, 120, "111111111111",
-        {.font = bold(), .text = QColor(255, 0, 0), .back = QColor(192, 255, 192)});
-    TXT_Resultat1_ = inv.textBox(SSPanel16_, "TXT_Resultat1", {120, 240, 6255, 285}, 121, "111111111",
-        {.font = bold(), .text = Qt::white, .back = Qt::black});
-    SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire", {5640, 5400, 1695, 255}, 57,
-        "Affichage Binaire", {.font = bold(), .text = Qt::black});
+    SSPanel14_ = inv.panel(
+        SSPanelAffichage_, "SSPanel14", {105, 315, 6975, 615}, 116, "Adresse", hiddenBold, topLeft);
+    SSPanel15_ = inv.panel(
+        SSPanelAffichage_, "SSPanel15", {105, 915, 6975, 615}, 117, "Masque", hiddenBold, topLeft);
+    SSPanel16_ = inv.panel(SSPanelAffichage_, "SSPanel16", {105, 1530, 6975, 615}, 118, "Résultat",
+        hiddenBold, topLeft);
+    CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
+        122, "2ème Réseau IP", {.font = bold(), .back = QColor(128, 128, 128)});
+    TXT_Adresse1_ = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119,
+        "1111111111", {.font = bold(), .text = QColor(0, 0, 255), .back = QColor(192, 255, 255)});
+    TXT_Masque1_ = inv.textBox(SSPanel15_, "TXT_Masque1", {120, 240, 6255, 285}, 120,
+        "111111111111", {.font = bold(), .text = QColor(255, 0, 0), .back = QColor(192, 255, 192)});
+    TXT_Resultat1_ = inv.textBox(SSPanel16_, "TXT_Resultat1", {120, 240, 6255, 285}, 121,
+        "111111111", {.font = bold(), .text = Qt::white, .back = Qt::black});
+    SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
+        {5640, 5400, 1695, 255}, 57, "Affichage Binaire", {.font = bold(), .text = Qt::black});
 
-    connect(SSCHK_AffichageBinaire_, &QCheckBox::toggled, this, &BinaryPanel::SSCHK_AffichageBinaire_Click);
+    connect(SSCHK_AffichageBinaire_, &QCheckBox::toggled, this,
+        &BinaryPanel::SSCHK_AffichageBinaire_Click);
     connect(CMD_AutreReseau_, &QPushButton::clicked, this, &BinaryPanel::CMD_AutreReseau_Click);
 }
 
@@ -87,7 +95,8 @@ void BinaryPanel::Affiche_Reseau2()
 void BinaryPanel::captionFor(Network network)
 {
     const bool second = network == Network::Second;
-    SSPanelAffichage_->setCaption(second ? "Affichage Binaire 2ème Réseau IP" : "Affichage Binaire 1er Réseau IP");
+    SSPanelAffichage_->setCaption(
+        second ? "Affichage Binaire 2ème Réseau IP" : "Affichage Binaire 1er Réseau IP");
     CMD_AutreReseau_->setText(second ? "1er Réseau IP" : "2ème Réseau IP");
 }
 

@@ -19,7 +19,8 @@ class Panel3D;
 // network rows, kept for both networks by the last verification so the switch button can go
 // from one network to the other without computing again. The input panel of the network on
 // show is highlighted.
-class BinaryPanel : public QObject {
+class BinaryPanel : public QObject
+{
     Q_OBJECT
 
 public:

@@ -11,18 +11,23 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     , messages_(messages)
 {
     Frame3D *frame5 = inv.frame(canvas, "SSFrame5", {165, 780, 7455, 4215}, 76, QString());
-    CMD1_Quitter_ = inv.button(canvas, "CMD1_Quitter", {240, 5040, 1215, 495}, 1, "&Quitter", {.font = bold()});
+    CMD1_Quitter_ = inv.button(
+        canvas, "CMD1_Quitter", {240, 5040, 1215, 495}, 1, "&Quitter", {.font = bold()});
 
-    inv.label(frame5, "Label4", {120, 240, 3495, 255}, 113, "Permet de faire des sommes binaires", {.font = bold()});
-    inv.label(frame5, "Label8", {4440, 240, 2055, 135}, 110, "7     6      5     4    3     2     1     0",
+    inv.label(frame5, "Label4", {120, 240, 3495, 255}, 113, "Permet de faire des sommes binaires",
+        {.font = bold()});
+    inv.label(frame5, "Label8", {4440, 240, 2055, 135}, 110,
+        "7     6      5     4    3     2     1     0",
         {.font = classicFont(6, false, Face::Serif), .text = QColor(0, 0, 255), .back = kGrey});
     inv.label(frame5, "Label7", {4200, 360, 2535, 255}, 111, "    2   2   2   2   2   2   2   2",
         {.text = QColor(255, 255, 0)});
-    inv.label(frame5, "Label6", {4200, 600, 2055, 255}, 112, "128 64 32 16   8   4   2   1", {.text = Qt::black});
+    inv.label(frame5, "Label6", {4200, 600, 2055, 255}, 112, "128 64 32 16   8   4   2   1",
+        {.text = Qt::black});
 
     // The three rows: operand 1, operand 2 and the result, each a panel with its number box and
     // an inner panel holding the eight bit boxes.
-    struct Row {
+    struct Row
+    {
         const char *panel, *caption, *nombre, *bitsPanel, *bits;
         int top, panelFocus, nombreFocus, bitsPanelFocus;
         int bitFocus(int p) const { return bitsBase + bitsStep * p; }
@@ -36,17 +41,23 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     QLineEdit **nombres[3] = {&Nombre1_, &Nombre2_, &Nombre3_};
     BitBoxes *bits[3] = {&Bit1_, &Bit2_, &Bit3_};
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
-    const Look bit {.font = classicFont(6.75, true, Face::Serif), .align = Qt::AlignCenter, .disabled = true};
+    const Look bit {.font = classicFont(6.75, true, Face::Serif),
+        .text = Qt::black,
+        .align = Qt::AlignCenter,
+        .disabled = true};
     for (int r = 0; r < 3; ++r) {
         const Row &row = rows[r];
-        Panel3D *outer = inv.panel(frame5, row.panel, {120, row.top, 7095, 735}, row.panelFocus, row.caption,
-            {.font = bold()}, {.placement = Panel3D::Placement::LeftMiddle, .inner = Panel3D::Bevel::Inset});
-        *nombres[r] = inv.textBox(outer, row.nombre, {1320, 240, 375, 285}, row.nombreFocus, QString());
+        Panel3D *outer = inv.panel(frame5, row.panel, {120, row.top, 7095, 735}, row.panelFocus,
+            row.caption, {.font = bold()},
+            {.placement = Panel3D::Placement::LeftMiddle, .inner = Panel3D::Bevel::Inset});
+        *nombres[r]
+            = inv.textBox(outer, row.nombre, {1320, 240, 375, 285}, row.nombreFocus, QString());
         Panel3D *inner = inv.panel(outer, row.bitsPanel, {1920, 120, 5055, 495}, row.bitsPanelFocus,
             " Représentation binaire ", {.font = bold()}, leftMiddle);
         for (int p = 0; p < 8; ++p) {
-            QLineEdit *box = inv.textBox(inner, element(row.bits, p), {2160 + 240 * p, 120, 255, 285},
-                row.bitFocus(p), p == 0 ? QString() : QStringLiteral(" "), bit);
+            QLineEdit *box
+                = inv.textBox(inner, element(row.bits, p), {2160 + 240 * p, 120, 255, 285},
+                    row.bitFocus(p), p == 0 ? QString() : QStringLiteral(" "), bit);
             box->setAlignment(Qt::AlignCenter);
             (*bits[r])[p] = box;
         }
@@ -56,8 +67,14 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     connect(Nombre2_, &QLineEdit::textChanged, this, &BinarySumTab::Nombre2_Change);
 }
 
-void BinarySumTab::Nombre1_Change() { numberChanged(Nombre1_, Bit1_); }
-void BinarySumTab::Nombre2_Change() { numberChanged(Nombre2_, Bit2_); }
+void BinarySumTab::Nombre1_Change()
+{
+    numberChanged(Nombre1_, Bit1_);
+}
+void BinarySumTab::Nombre2_Change()
+{
+    numberChanged(Nombre2_, Bit2_);
+}
 
 void BinarySumTab::numberChanged(QLineEdit *nombre, const BitBoxes &bits)
 {

@@ -15,7 +15,8 @@ class MessageBoxes;
 
 // The third tab: two numbers from 0 to 255, each shown in eight binary digits, and their
 // bit-by-bit AND in binary and in decimal, updated on every keystroke.
-class BinarySumTab : public QObject {
+class BinarySumTab : public QObject
+{
     Q_OBJECT
 
 public:

@@ -17,7 +17,8 @@ void Button::paintEvent(QPaintEvent *)
     // The caption's own blanks are kept; only where it meets the edge does it wrap.
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, flags, caption.trimmed());
 }
 

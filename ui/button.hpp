@@ -6,7 +6,8 @@ namespace ui {
 
 // A push button whose caption wraps onto several lines when it is wider than the button, as
 // "  Notation       &Slash" does on its narrow button.
-class Button : public QPushButton {
+class Button : public QPushButton
+{
     Q_OBJECT
 
 public:

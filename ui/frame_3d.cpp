@@ -9,8 +9,7 @@ namespace ui {
 Frame3D::Frame3D(QWidget *parent)
     : QWidget(parent)
     , backColor_(kGrey)
-{
-}
+{ }
 
 void Frame3D::setCaption(const QString &caption)
 {
@@ -44,7 +43,8 @@ void Frame3D::paintEvent(QPaintEvent *)
     if (caption_.isEmpty())
         return;
 
-    const QRect text = metrics.boundingRect(caption_).translated(8, -metrics.boundingRect(caption_).top());
+    const QRect text
+        = metrics.boundingRect(caption_).translated(8, -metrics.boundingRect(caption_).top());
     painter.fillRect(text.adjusted(-2, 0, 2, 0), backColor_);
     painter.setPen(captionColor_);
     painter.setFont(font());

@@ -5,7 +5,8 @@
 namespace ui {
 
 // An etched frame with its caption set into the top edge, at the left.
-class Frame3D : public QWidget {
+class Frame3D : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(QColor captionColor READ captionColor WRITE setCaptionColor)

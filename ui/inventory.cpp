@@ -9,19 +9,20 @@
 namespace ui {
 namespace {
 
-    void colour(QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole, const Look &look)
-    {
-        QPalette palette = widget->palette();
-        if (look.text.isValid()) {
-            palette.setColor(QPalette::All, textRole, look.text);
-            palette.setColor(QPalette::Disabled, textRole, look.text);
-        }
-        if (look.back.isValid()) {
-            palette.setColor(backRole, look.back);
-            widget->setAutoFillBackground(true);
-        }
-        widget->setPalette(palette);
+void colour(
+    QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole, const Look &look)
+{
+    QPalette palette = widget->palette();
+    if (look.text.isValid()) {
+        palette.setColor(QPalette::All, textRole, look.text);
+        palette.setColor(QPalette::Disabled, textRole, look.text);
     }
+    if (look.back.isValid()) {
+        palette.setColor(backRole, look.back);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
 
 } // namespace
 
@@ -38,7 +39,8 @@ W *Inventory::place(W *widget, const QString &name, Twips at, int focus, const L
     return widget;
 }
 
-QLabel *Inventory::label(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QLabel *Inventory::label(
+    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *label = new QLabel(text, in);
     label->setAlignment(look.align);
@@ -55,7 +57,8 @@ QLabel *Inventory::picture(QWidget *in, const QString &name, Twips at, int focus
     return place(picture, name, at, focus, look);
 }
 
-QLineEdit *Inventory::textBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QLineEdit *Inventory::textBox(
+    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *box = new QLineEdit(text, in);
     // Boxes take text of any length, as pasted.
@@ -70,7 +73,8 @@ QLineEdit *Inventory::textBox(QWidget *in, const QString &name, Twips at, int fo
     return place(box, name, at, focus, look);
 }
 
-QPushButton *Inventory::button(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QPushButton *Inventory::button(
+    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *button = new Button(text, in);
     button->setAutoDefault(false);
@@ -78,27 +82,30 @@ QPushButton *Inventory::button(QWidget *in, const QString &name, Twips at, int f
     return place(button, name, at, focus, look);
 }
 
-QCheckBox *Inventory::checkBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QCheckBox *Inventory::checkBox(
+    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *box = new QCheckBox(text, in);
     colour(box, QPalette::WindowText, QPalette::Window, look);
     return place(box, name, at, focus, look);
 }
 
-QRadioButton *Inventory::option(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QRadioButton *Inventory::option(
+    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *option = new QRadioButton(text, in);
     colour(option, QPalette::WindowText, QPalette::Window, look);
     return place(option, name, at, focus, look);
 }
 
-QListWidget *Inventory::list(QWidget *in, const QString &name, Twips at, int focus, const Look &look)
+QListWidget *Inventory::list(
+    QWidget *in, const QString &name, Twips at, int focus, const Look &look)
 {
     return place(new QListWidget(in), name, at, focus, look);
 }
 
-Panel3D *Inventory::panel(QWidget *in, const QString &name, Twips at, int focus, const QString &caption,
-    const Look &look, const PanelLook &panelLook)
+Panel3D *Inventory::panel(QWidget *in, const QString &name, Twips at, int focus,
+    const QString &caption, const Look &look, const PanelLook &panelLook)
 {
     auto *panel = new Panel3D(in);
     panel->setCaption(caption);
@@ -112,7 +119,8 @@ Panel3D *Inventory::panel(QWidget *in, const QString &name, Twips at, int focus,
     return place(panel, name, at, focus, look);
 }
 
-Frame3D *Inventory::frame(QWidget *in, const QString &name, Twips at, int focus, const QString &caption, const Look &look)
+Frame3D *Inventory::frame(
+    QWidget *in, const QString &name, Twips at, int focus, const QString &caption, const Look &look)
 {
     auto *frame = new Frame3D(in);
     frame->setCaption(caption);
@@ -128,7 +136,8 @@ QWidget *Inventory::area(QWidget *in, const QString &name, Twips at, int focus, 
     return place(area, name, at, focus, look);
 }
 
-LineShape *Inventory::line(QWidget *in, const QString &name, QPointF from, QPointF to, const QColor &color, int width, bool hidden)
+LineShape *Inventory::line(QWidget *in, const QString &name, QPointF from, QPointF to,
+    const QColor &color, int width, bool hidden)
 {
     auto *line = new LineShape(in);
     line->setObjectName(name);
@@ -142,11 +151,15 @@ LineShape *Inventory::line(QWidget *in, const QString &name, QPointF from, QPoin
     return line;
 }
 
-void Inventory::addFocus(int focus, QWidget *widget) { focus_.emplace_back(focus, widget); }
+void Inventory::addFocus(int focus, QWidget *widget)
+{
+    focus_.emplace_back(focus, widget);
+}
 
 void Inventory::chainFocus()
 {
-    std::stable_sort(focus_.begin(), focus_.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(focus_.begin(), focus_.end(),
+        [](const auto &a, const auto &b) { return a.first < b.first; });
     QWidget *previous = nullptr;
     for (const auto &[order, widget] : focus_) {
         if (!(widget->focusPolicy() & Qt::TabFocus))

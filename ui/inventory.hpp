@@ -18,7 +18,8 @@
 namespace ui {
 
 // How one widget of the inventory looks at start. Unset colours keep the palette's.
-struct Look {
+struct Look
+{
     QFont font = regular();
     QColor text {};
     QColor back {};
@@ -29,7 +30,8 @@ struct Look {
 };
 
 // What a 3D panel looks like beyond its font and colours.
-struct PanelLook {
+struct PanelLook
+{
     Panel3D::Placement placement = Panel3D::Placement::TopCenter;
     Panel3D::Bevel outer = Panel3D::Bevel::Raised;
     Panel3D::Bevel inner = Panel3D::Bevel::None;
@@ -37,24 +39,32 @@ struct PanelLook {
 
 // Builds the widgets of a window from their inventory rows: name, container, place in twips,
 // focus order, content and look. It records the focus orders and chains them once all is built.
-class Inventory {
+class Inventory
+{
 public:
     static constexpr int kNoFocus = -1;
 
-    QLabel *label(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look = {});
+    QLabel *label(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
+        const Look &look = {});
     QLabel *picture(QWidget *in, const QString &name, Twips at, int focus, const Look &look = {});
-    QLineEdit *textBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look = {});
-    QPushButton *button(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look = {});
-    QCheckBox *checkBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look = {});
-    QRadioButton *option(QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look = {});
+    QLineEdit *textBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
+        const Look &look = {});
+    QPushButton *button(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
+        const Look &look = {});
+    QCheckBox *checkBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
+        const Look &look = {});
+    QRadioButton *option(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
+        const Look &look = {});
     QListWidget *list(QWidget *in, const QString &name, Twips at, int focus, const Look &look = {});
     Panel3D *panel(QWidget *in, const QString &name, Twips at, int focus, const QString &caption,
         const Look &look = {}, const PanelLook &panelLook = {});
-    Frame3D *frame(QWidget *in, const QString &name, Twips at, int focus, const QString &caption, const Look &look = {});
+    Frame3D *frame(QWidget *in, const QString &name, Twips at, int focus, const QString &caption,
+        const Look &look = {});
     // A plain container with no look of its own.
     QWidget *area(QWidget *in, const QString &name, Twips at, int focus, const Look &look = {});
     // A line from (x1, y1) to (x2, y2), in twips in its container.
-    LineShape *line(QWidget *in, const QString &name, QPointF from, QPointF to, const QColor &color, int width, bool hidden);
+    LineShape *line(QWidget *in, const QString &name, QPointF from, QPointF to, const QColor &color,
+        int width, bool hidden);
 
     // Records a widget that was built elsewhere but takes part in the focus order.
     void addFocus(int focus, QWidget *widget);
@@ -69,6 +79,9 @@ private:
 };
 
 // The name of element i of a control array, as the inventory writes it: "AdresseIP1(0)".
-[[nodiscard]] inline QString element(const QString &array, int i) { return QStringLiteral("%1(%2)").arg(array).arg(i); }
+[[nodiscard]] inline QString element(const QString &array, int i)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(i);
+}
 
 } // namespace ui

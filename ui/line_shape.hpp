@@ -7,7 +7,8 @@ namespace ui {
 
 // A straight line between two end points given in twips in its container's coordinates. It
 // lies over the whole container, lets the mouse through, and paints only the line.
-class LineShape : public QWidget {
+class LineShape : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(double x1 READ x1 WRITE setX1)
     Q_PROPERTY(double y1 READ y1 WRITE setY1)

@@ -9,7 +9,8 @@ namespace ui {
 
 QFont classicFont(double points, bool bold, Face face)
 {
-    QFont result(face == Face::Serif ? QStringLiteral("MS Serif") : QStringLiteral("MS Sans Serif"));
+    QFont result(
+        face == Face::Serif ? QStringLiteral("MS Serif") : QStringLiteral("MS Sans Serif"));
     result.setPixelSize(qRound(points * 96.0 / 72.0));
     result.setBold(bold);
     return result;
@@ -29,7 +30,11 @@ void applyLook(QApplication &app)
     palette.setColor(QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Base, Qt::white);
+    // A locked box shows its text greyed on grey, still readable.
     palette.setColor(QPalette::Disabled, QPalette::Base, kGrey);
+    for (const QPalette::ColorRole role :
+        {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     app.setPalette(palette);
     app.setFont(regular());
 }

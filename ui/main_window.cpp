@@ -52,16 +52,27 @@ void MainWindow::Form_Load()
     // Centred from the outer size, in floating point, and not pulled back onto a small screen.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = frameGeometry().size();
-    const float left = static_cast<float>(screen.width()) / 2 - static_cast<float>(outer.width()) / 2;
-    const float top = static_cast<float>(screen.height()) / 2 - static_cast<float>(outer.height()) / 2;
+    const float left
+        = static_cast<float>(screen.width()) / 2 - static_cast<float>(outer.width()) / 2;
+    const float top
+        = static_cast<float>(screen.height()) / 2 - static_cast<float>(outer.height()) / 2;
     move(screen.x() + qRound(left), screen.y() + qRound(top));
     SSpanel_->setTabText(0, QStringLiteral("&Réseaux Identiques ?"));
     SSpanel_->setTabText(1, QStringLiteral("&Calcul d'un Masque IP"));
     SSpanel_->setTabText(2, QStringLiteral("&Somme Binaire"));
 }
 
-void MainWindow::CMD_Quitter_Click() { close(); }
-void MainWindow::CMD1_Quitter_Click() { close(); }
-void MainWindow::CMD2_Quitter_Click() { close(); }
+void MainWindow::CMD_Quitter_Click()
+{
+    close();
+}
+void MainWindow::CMD1_Quitter_Click()
+{
+    close();
+}
+void MainWindow::CMD2_Quitter_Click()
+{
+    close();
+}
 
 } // namespace ui

@@ -21,12 +21,14 @@ namespace ui {
 class MessageBoxes;
 class TabControl;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget
+{
     Q_OBJECT
 
 public:
     // Creating the window loads it: caption, centring, tab captions.
-    explicit MainWindow(MessageBoxes &messages, Pace pace = Pace(Pace::kVerification), QWidget *parent = nullptr);
+    explicit MainWindow(
+        MessageBoxes &messages, Pace pace = Pace(Pace::kVerification), QWidget *parent = nullptr);
 
     void CMD_Quitter_Click();
     void CMD1_Quitter_Click();

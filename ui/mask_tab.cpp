@@ -12,21 +12,27 @@
 namespace ui {
 namespace {
 
-    QString qt(const std::string &text) { return QString::fromStdString(text); }
-    std::string text(const QLineEdit *box) { return box->text().toStdString(); }
+QString qt(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+std::string text(const QLineEdit *box)
+{
+    return box->text().toStdString();
+}
 
-    std::optional<core::Classe> selected(const QButtonGroup *group)
-    {
-        const int id = group->checkedId();
-        if (id < 0)
-            return std::nullopt;
-        return static_cast<core::Classe>(id);
-    }
+std::optional<core::Classe> selected(const QButtonGroup *group)
+{
+    const int id = group->checkedId();
+    if (id < 0)
+        return std::nullopt;
+    return static_cast<core::Classe>(id);
+}
 
-    template <typename... Ts>
-    struct Overloaded : Ts... {
-        using Ts::operator()...;
-    };
+template <typename... Ts> struct Overloaded : Ts...
+{
+    using Ts::operator()...;
+};
 
 } // namespace
 
@@ -37,45 +43,60 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     QWidget *frame2 = inv.area(canvas, "Frame2", {240, 900, 7215, 4740}, 2, {.back = kGrey});
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
     const PanelLook sunken {.outer = Panel3D::Bevel::Inset};
-    Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3, " Type de classe", {.font = bold()}, leftMiddle);
-    Panel3D *panel10 = inv.panel(frame2, "SSPanel10", {240, 1560, 6855, 1215}, 13, " Masque Réseau", {.font = bold()}, leftMiddle);
+    Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3, " Type de classe",
+        {.font = bold()}, leftMiddle);
+    Panel3D *panel10 = inv.panel(frame2, "SSPanel10", {240, 1560, 6855, 1215}, 13, " Masque Réseau",
+        {.font = bold()}, leftMiddle);
     Panel3D *panel13 = inv.panel(frame2, "SSPanel13", {240, 2880, 6855, 1740}, 23, QString());
-    Panel3D *panel12 = inv.panel(panel9, "SSPanel12", {3000, 240, 2535, 615}, 4, QString(), {}, sunken);
-    Panel3D *panel11 = inv.panel(panel10, "SSPanel11", {3000, 240, 2535, 615}, 14, QString(), {}, sunken);
+    Panel3D *panel12
+        = inv.panel(panel9, "SSPanel12", {3000, 240, 2535, 615}, 4, QString(), {}, sunken);
+    Panel3D *panel11
+        = inv.panel(panel10, "SSPanel11", {3000, 240, 2535, 615}, 14, QString(), {}, sunken);
 
     const char *classes[3] = {"Classe A", "Classe B", "Classe C"};
     const int option1Widths[3] = {1095, 1335, 1095};
     group1_ = new QButtonGroup(this);
     group2_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        SSOption1_[i] = inv.option(panel9, element("SSOption1", i), {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, classes[i]);
-        SSOption2_[i] = inv.option(panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i, classes[i]);
+        SSOption1_[i] = inv.option(panel9, element("SSOption1", i),
+            {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, classes[i]);
+        SSOption2_[i] = inv.option(
+            panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i, classes[i]);
         group1_->addButton(SSOption1_[i], i);
         group2_->addButton(SSOption2_[i], i);
     }
-    LBL_ValeurClasse_ = inv.label(panel9, "LBL_ValeurClasse", {5520, 480, 1215, 255}, 12, QString(), {.font = bold()});
+    LBL_ValeurClasse_ = inv.label(
+        panel9, "LBL_ValeurClasse", {5520, 480, 1215, 255}, 12, QString(), {.font = bold()});
 
     const Look octet {.font = classicFont(9.75, true), .disabled = true};
     for (int i = 0; i < 4; ++i) {
-        Adresse1_[i] = inv.textBox(panel12, element("Adresse1", i), {120 + 600 * i, 120, 495, 360}, 5 + i, QString(), octet);
-        smasque2_[i] = inv.textBox(panel11, element("smasque2", i), {120 + 600 * i, 120, 495, 360}, 18 - i, QString(), octet);
+        Adresse1_[i] = inv.textBox(panel12, element("Adresse1", i), {120 + 600 * i, 120, 495, 360},
+            5 + i, QString(), octet);
+        smasque2_[i] = inv.textBox(panel11, element("smasque2", i), {120 + 600 * i, 120, 495, 360},
+            18 - i, QString(), octet);
         Adresse1_[i]->installEventFilter(this);
     }
-    BTN_Slash_ = inv.button(panel10, "BTN_Slash", {5640, 120, 1095, 495}, 114, "  Notation       &Slash",
-        {.font = bold(), .disabled = true});
+    BTN_Slash_ = inv.button(panel10, "BTN_Slash", {5640, 120, 1095, 495}, 114,
+        "  Notation       &Slash", {.font = bold(), .disabled = true});
     Slash_ = inv.label(panel10, "Slash", {5880, 720, 735, 375}, 22, QString(),
         {.font = classicFont(12, true), .text = QColor(0, 0, 255), .align = Qt::AlignCenter});
 
-    inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31, "Nombre de Sous-Réseaux désirés :", {.font = bold()});
-    NombreSousReseaux_ = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28, QString());
-    CMD_Calcul_ = inv.button(panel13, "CMD_Calcul", {3945, 120, 735, 255}, 26, "&Calcul", {.font = bold(), .disabled = true});
-    inv.label(panel13, "Label10", {120, 480, 3255, 255}, 30, "Stations possibles / Sous-Réseau :", {.font = bold()});
-    NbrStationsPossibles_ = inv.textBox(panel13, "NbrStationsPossibles", {3240, 480, 1455, 285}, 27, QString(),
+    inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31,
+        "Nombre de Sous-Réseaux désirés :", {.font = bold()});
+    NombreSousReseaux_
+        = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28, QString());
+    CMD_Calcul_ = inv.button(panel13, "CMD_Calcul", {3945, 120, 735, 255}, 26, "&Calcul",
         {.font = bold(), .disabled = true});
-    LBL_ListeReseau_ = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29, "xx Réseaux Possibles",
-        {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
+    inv.label(panel13, "Label10", {120, 480, 3255, 255}, 30,
+        "Stations possibles / Sous-Réseau :", {.font = bold()});
+    NbrStationsPossibles_ = inv.textBox(panel13, "NbrStationsPossibles", {3240, 480, 1455, 285}, 27,
+        QString(), {.font = bold(), .disabled = true});
+    LBL_ListeReseau_
+        = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29, "xx Réseaux Possibles",
+            {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
     LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25, {.hidden = true});
-    CMD_Quitter_ = inv.button(panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, "&Quitter", {.font = bold()});
+    CMD_Quitter_ = inv.button(
+        panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, "&Quitter", {.font = bold()});
 
     // A click on the option already selected changes nothing, so it runs nothing.
     for (int i = 0; i < 3; ++i) {
@@ -114,8 +135,14 @@ bool MaskTab::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-std::optional<core::Classe> MaskTab::classeAdresse() const { return selected(group1_); }
-std::optional<core::Classe> MaskTab::classeMasque() const { return selected(group2_); }
+std::optional<core::Classe> MaskTab::classeAdresse() const
+{
+    return selected(group1_);
+}
+std::optional<core::Classe> MaskTab::classeMasque() const
+{
+    return selected(group2_);
+}
 
 void MaskTab::resetResults()
 {
@@ -187,8 +214,14 @@ void MaskTab::Adresse1_Change(int index)
     }
 }
 
-void MaskTab::Adresse1_Click(int index) { Verif_ClasseAdresse(index); }
-void MaskTab::Adresse1_LostFocus(int index) { Verif_ClasseAdresse(index); }
+void MaskTab::Adresse1_Click(int index)
+{
+    Verif_ClasseAdresse(index);
+}
+void MaskTab::Adresse1_LostFocus(int index)
+{
+    Verif_ClasseAdresse(index);
+}
 
 void MaskTab::Verif_ClasseAdresse(int)
 {
@@ -199,15 +232,25 @@ void MaskTab::Verif_ClasseAdresse(int)
     }
 }
 
-void MaskTab::NombreSousReseaux_Change() { CMD_Calcul_->setEnabled(true); }
+void MaskTab::NombreSousReseaux_Change()
+{
+    CMD_Calcul_->setEnabled(true);
+}
 
-void MaskTab::smasque2_Change(int) { Slash_->setText(QString()); }
+void MaskTab::smasque2_Change(int)
+{
+    Slash_->setText(QString());
+}
 
-void MaskTab::BTN_Slash_Click() { Calcul_Slash(); }
+void MaskTab::BTN_Slash_Click()
+{
+    Calcul_Slash();
+}
 
 void MaskTab::Calcul_Slash()
 {
-    Slash_->setText(qt(core::Calcul_Slash(text(smasque2_[1]), text(smasque2_[2]), text(smasque2_[3]))));
+    Slash_->setText(
+        qt(core::Calcul_Slash(text(smasque2_[1]), text(smasque2_[2]), text(smasque2_[3]))));
 }
 
 void MaskTab::CMD_Calcul_Click()
@@ -215,7 +258,8 @@ void MaskTab::CMD_Calcul_Click()
     LBL_ListeReseau_->show();
     LST_Reseau_->show();
     Slash_->setText(QString());
-    const core::Octets adresse {text(Adresse1_[0]), text(Adresse1_[1]), text(Adresse1_[2]), text(Adresse1_[3])};
+    const core::Octets adresse {
+        text(Adresse1_[0]), text(Adresse1_[1]), text(Adresse1_[2]), text(Adresse1_[3])};
     std::visit(Overloaded {
                    [this](const core::CountRefused &refused) {
                        messages_.show(refused.message);
@@ -231,9 +275,13 @@ void MaskTab::CMD_Calcul_Click()
                            LST_Reseau_->addItem(qt(line));
                    },
                },
-        core::Calcul_SousReseaux(text(NombreSousReseaux_), classeAdresse(), classeMasque(), adresse));
+        core::Calcul_SousReseaux(
+            text(NombreSousReseaux_), classeAdresse(), classeMasque(), adresse));
 }
 
-void MaskTab::SSpanel_Click() { affiche_Mask(); }
+void MaskTab::SSpanel_Click()
+{
+    affiche_Mask();
+}
 
 } // namespace ui

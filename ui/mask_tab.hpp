@@ -21,7 +21,8 @@ class MessageBoxes;
 // The second tab: a class chosen in either of two coupled option groups gives a default address
 // and mask; a desired number of subnets gives the subnet mask octet, the stations per subnet and
 // the list of subnets; a button shows the mask in slash notation.
-class MaskTab : public QObject {
+class MaskTab : public QObject
+{
     Q_OBJECT
 
 public:

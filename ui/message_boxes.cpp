@@ -6,18 +6,18 @@
 namespace ui {
 namespace {
 
-    QMessageBox::Icon toQt(core::Icon icon)
-    {
-        switch (icon) {
-        case core::Icon::Critical:
-            return QMessageBox::Critical;
-        case core::Icon::Exclamation:
-            return QMessageBox::Warning;
-        case core::Icon::Information:
-            break;
-        }
-        return QMessageBox::Information;
+QMessageBox::Icon toQt(core::Icon icon)
+{
+    switch (icon) {
+    case core::Icon::Critical:
+        return QMessageBox::Critical;
+    case core::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case core::Icon::Information:
+        break;
     }
+    return QMessageBox::Information;
+}
 
 } // namespace
 

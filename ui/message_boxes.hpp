@@ -8,7 +8,8 @@ namespace ui {
 
 // Every message the windows show goes through here, so tests can record them instead of
 // running a modal loop.
-class MessageBoxes {
+class MessageBoxes
+{
 public:
     virtual ~MessageBoxes() = default;
     // Shows the message and returns once the user has closed it.
@@ -16,7 +17,8 @@ public:
 };
 
 // The real thing: a modal box with a single OK button over the active window.
-class ModalMessageBoxes final : public MessageBoxes {
+class ModalMessageBoxes final : public MessageBoxes
+{
 public:
     void show(const core::Message &message) override;
 };

@@ -7,12 +7,12 @@ namespace ui {
 // Paces an animation against the clock: step n waits until n steps' worth of time has passed
 // since begin(), so a slow repaint is caught up rather than stretching the whole animation.
 // A zero interval never waits (tests).
-class Pace {
+class Pace
+{
 public:
     explicit Pace(std::chrono::microseconds perStep = {})
         : perStep_(perStep)
-    {
-    }
+    { }
 
     void begin();
     void step();

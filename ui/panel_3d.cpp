@@ -7,30 +7,29 @@
 namespace ui {
 namespace {
 
-    constexpr int kBorder = 3;
+constexpr int kBorder = 3;
 
-    // A one-pixel bevel around rect: light on the top and left edges when raised, dark when inset.
-    void drawBevel(QPainter &painter, const QRect &rect, Panel3D::Bevel bevel)
-    {
-        if (bevel == Panel3D::Bevel::None)
-            return;
-        const QColor light = Qt::white, dark {128, 128, 128};
-        const bool raised = bevel == Panel3D::Bevel::Raised;
-        painter.setPen(raised ? light : dark);
-        painter.drawLine(rect.topLeft(), rect.topRight());
-        painter.drawLine(rect.topLeft(), rect.bottomLeft());
-        painter.setPen(raised ? dark : light);
-        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-        painter.drawLine(rect.topRight(), rect.bottomRight());
-    }
+// A one-pixel bevel around rect: light on the top and left edges when raised, dark when inset.
+void drawBevel(QPainter &painter, const QRect &rect, Panel3D::Bevel bevel)
+{
+    if (bevel == Panel3D::Bevel::None)
+        return;
+    const QColor light = Qt::white, dark {128, 128, 128};
+    const bool raised = bevel == Panel3D::Bevel::Raised;
+    painter.setPen(raised ? light : dark);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(raised ? dark : light);
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
 
 } // namespace
 
 Panel3D::Panel3D(QWidget *parent)
     : QWidget(parent)
     , backColor_(kGrey)
-{
-}
+{ }
 
 void Panel3D::setCaption(const QString &caption)
 {

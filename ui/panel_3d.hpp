@@ -7,7 +7,8 @@ namespace ui {
 
 // A bevelled panel: a raised (or inset) outer bevel, a border, an optional inset inner bevel,
 // and a caption drawn inside it at the top centre, the top left, or the left halfway down.
-class Panel3D : public QWidget {
+class Panel3D : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(QColor captionColor READ captionColor WRITE setCaptionColor)

@@ -12,34 +12,35 @@
 namespace ui {
 namespace {
 
-    core::Octets texts(const std::array<QLineEdit *, 4> &group)
+core::Octets texts(const std::array<QLineEdit *, 4> &group)
+{
+    core::Octets octets;
+    for (std::size_t i = 0; i < group.size(); ++i)
+        octets[i] = group[i]->text().toStdString();
+    return octets;
+}
+
+// Where the scene starts and how far the lines and labels travel, in twips.
+constexpr int kStep = 20;
+constexpr double kPingLeft = 600;
+constexpr double kEchoLeft = 5520;
+
+// The main window's hourglass, for as long as the verification runs.
+class BusyPointer
+{
+public:
+    explicit BusyPointer(QWidget *window)
+        : window_(window)
     {
-        core::Octets octets;
-        for (std::size_t i = 0; i < group.size(); ++i)
-            octets[i] = group[i]->text().toStdString();
-        return octets;
+        window_->setCursor(Qt::WaitCursor);
     }
+    ~BusyPointer() { window_->unsetCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
 
-    // Where the scene starts and how far the lines and labels travel, in twips.
-    constexpr int kStep = 20;
-    constexpr double kPingLeft = 600;
-    constexpr double kEchoLeft = 5520;
-
-    // The main window's hourglass, for as long as the verification runs.
-    class BusyPointer {
-    public:
-        explicit BusyPointer(QWidget *window)
-            : window_(window)
-        {
-            window_->setCursor(Qt::WaitCursor);
-        }
-        ~BusyPointer() { window_->unsetCursor(); }
-        BusyPointer(const BusyPointer &) = delete;
-        BusyPointer &operator=(const BusyPointer &) = delete;
-
-    private:
-        QWidget *window_;
-    };
+private:
+    QWidget *window_;
+};
 
 } // namespace
 
@@ -50,7 +51,8 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
 {
     QWidget *frame1 = inv.area(canvas, "Frame1", {195, 630, 7455, 5775}, 32);
     inv.label(frame1, "Label1", {120, 240, 7215, 495}, 75,
-        "Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même réseau IP",
+        "Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même "
+        "réseau IP",
         {.font = bold(), .align = Qt::AlignHCenter | Qt::AlignTop, .wrap = true});
     buildNetwork(inv, frame1, reseau1_, 1);
     buildNetwork(inv, frame1, reseau2_, 2);
@@ -64,26 +66,40 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
     LBL_Ping_ = inv.label(frame1, "LBL_Ping", {585, 4770, 345, 210}, 74, "Ping",
         {.font = classicFont(8.25, true, Face::Serif), .text = QColor(255, 0, 0), .hidden = true});
     LBL_echo_ = inv.label(frame1, "LBL_echo", {5505, 4545, 1395, 195}, 73, "Request TimeOut",
-        {.font = classicFont(8.25, true, Face::Serif), .text = QColor(0, 0, 255), .back = kGrey, .hidden = true});
-    CMD2_Quitter_ = inv.button(frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, "&Quitter", {.font = bold()});
-    CMD_Effacer_ = inv.button(frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, "&Effacer", {.font = bold()});
-    CMD_Verification_ = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59, "&Vérification",
-        {.font = bold(), .disabled = true});
+        {.font = classicFont(8.25, true, Face::Serif),
+            .text = QColor(0, 0, 255),
+            .back = kGrey,
+            .hidden = true});
+    CMD2_Quitter_ = inv.button(
+        frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, "&Quitter", {.font = bold()});
+    CMD_Effacer_ = inv.button(
+        frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, "&Effacer", {.font = bold()});
+    CMD_Verification_ = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59,
+        "&Vérification", {.font = bold(), .disabled = true});
+    // The binary panel, once the user asks for it, covers the finished scene rather than the
+    // other way round.
+    frame1->findChild<QWidget *>("SSPanelAffichage")->raise();
 
     for (int i = 0; i < 4; ++i) {
-        connect(reseau1_.adresse[i], &QLineEdit::textChanged, this, [this, i] { AdresseIP1_Change(i); });
-        connect(reseau2_.adresse[i], &QLineEdit::textChanged, this, [this, i] { AdresseIP2_Change(i); });
-        connect(reseau1_.masque[i], &QLineEdit::textChanged, this, [this, i] { Masque1_Change(i); });
-        connect(reseau2_.masque[i], &QLineEdit::textChanged, this, [this, i] { Masque2_Change(i); });
+        connect(reseau1_.adresse[i], &QLineEdit::textChanged, this,
+            [this, i] { AdresseIP1_Change(i); });
+        connect(reseau2_.adresse[i], &QLineEdit::textChanged, this,
+            [this, i] { AdresseIP2_Change(i); });
+        connect(
+            reseau1_.masque[i], &QLineEdit::textChanged, this, [this, i] { Masque1_Change(i); });
+        connect(
+            reseau2_.masque[i], &QLineEdit::textChanged, this, [this, i] { Masque2_Change(i); });
     }
-    connect(CMD_Verification_, &QPushButton::clicked, this, &SameNetworkTab::CMD_Verification_Click);
+    connect(
+        CMD_Verification_, &QPushButton::clicked, this, &SameNetworkTab::CMD_Verification_Click);
     connect(CMD_Effacer_, &QPushButton::clicked, this, &SameNetworkTab::CMD_Effacer_Click);
 }
 
 void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &network, int number)
 {
     // Focus orders and dot names as the inventory lists them, network 1 then network 2.
-    struct Layout {
+    struct Layout
+    {
         Twips panel;
         int panelFocus;
         const char *panelName, *caption, *adresseFrame, *masqueFrame, *adresse, *masque;
@@ -93,40 +109,55 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
         std::array<int, 3> adresseDots, masqueDots, adresseDotFocus, masqueDotFocus;
     };
     static const Layout layouts[2] = {
-        {{120, 720, 3255, 1695}, 35, "SSPanel1", "1er Réseau IP", "SSFrame1", "SSFrame2", "AdresseIP1", "masque1",
-            {36, 56}, {135, 840, 1545, 2280}, {120, 840, 1560, 2280}, {37, 39, 41, 43}, {44, 45, 46, 47}, 255,
-            {0, 1, 2}, {5, 4, 3}, {42, 40, 38}, {58, 60, 62}},
-        {{4080, 720, 3255, 1695}, 64, "SSPanel2", "2ème Réseau IP", "SSFrame3", "SSFrame4", "AdresseIP2", "Masque2",
-            {65, 69}, {120, 840, 1560, 2280}, {120, 840, 1560, 2280}, {48, 49, 50, 51}, {52, 53, 54, 55}, 240,
-            {8, 7, 6}, {9, 10, 11}, {66, 67, 68}, {72, 71, 70}},
+        {{120, 720, 3255, 1695}, 35, "SSPanel1", "1er Réseau IP", "SSFrame1", "SSFrame2",
+            "AdresseIP1", "masque1", {36, 56}, {135, 840, 1545, 2280}, {120, 840, 1560, 2280},
+            {37, 39, 41, 43}, {44, 45, 46, 47}, 255, {0, 1, 2}, {5, 4, 3}, {42, 40, 38},
+            {58, 60, 62}},
+        {{4080, 720, 3255, 1695}, 64, "SSPanel2", "2ème Réseau IP", "SSFrame3", "SSFrame4",
+            "AdresseIP2", "Masque2", {65, 69}, {120, 840, 1560, 2280}, {120, 840, 1560, 2280},
+            {48, 49, 50, 51}, {52, 53, 54, 55}, 240, {8, 7, 6}, {9, 10, 11}, {66, 67, 68},
+            {72, 71, 70}},
     };
     const Layout &l = layouts[number - 1];
 
-    network.panel = inv.panel(frame1, l.panelName, l.panel, l.panelFocus, l.caption, {.font = bold(), .text = Qt::black},
-        {.inner = Panel3D::Bevel::Inset});
-    network.adresseFrame = inv.frame(network.panel, l.adresseFrame, {240, 360, 2775, 615}, l.frameFocus[0], "Adresse IP",
-        {.font = bold()});
-    Frame3D *masqueFrame = inv.frame(network.panel, l.masqueFrame, {240, 960, 2775, 615}, l.frameFocus[1], "Masque");
+    network.panel = inv.panel(frame1, l.panelName, l.panel, l.panelFocus, l.caption,
+        {.font = bold(), .text = Qt::black}, {.inner = Panel3D::Bevel::Inset});
+    network.adresseFrame = inv.frame(network.panel, l.adresseFrame, {240, 360, 2775, 615},
+        l.frameFocus[0], "Adresse IP", {.font = bold()});
+    Frame3D *masqueFrame
+        = inv.frame(network.panel, l.masqueFrame, {240, 960, 2775, 615}, l.frameFocus[1], "Masque");
     const Look dot {.font = classicFont(12, true)};
     for (int i = 0; i < 4; ++i) {
         network.adresse[i] = inv.textBox(network.adresseFrame, element(l.adresse, i),
             {l.adresseLefts[i], i == 3 ? l.adresseTop3 : 240, 375, 285}, l.adresseFocus[i], "0");
-        network.masque[i] = inv.textBox(masqueFrame, element(l.masque, i), {l.masqueLefts[i], 240, 375, 285},
-            l.masqueFocus[i], " ");
+        network.masque[i] = inv.textBox(masqueFrame, element(l.masque, i),
+            {l.masqueLefts[i], 240, 375, 285}, l.masqueFocus[i], " ");
     }
     const int dotLefts[3] = {600, 1320, 2040};
     for (int d = 0; d < 3; ++d) {
-        inv.label(network.adresseFrame, element("Label2", l.adresseDots[d]), {dotLefts[d], 240, 135, 255},
-            l.adresseDotFocus[d], ".", dot);
-        inv.label(masqueFrame, element("Label2", l.masqueDots[d]), {dotLefts[d], 240, 135, 255}, l.masqueDotFocus[d],
-            ".", dot);
+        inv.label(network.adresseFrame, element("Label2", l.adresseDots[d]),
+            {dotLefts[d], 240, 135, 255}, l.adresseDotFocus[d], ".", dot);
+        inv.label(masqueFrame, element("Label2", l.masqueDots[d]), {dotLefts[d], 240, 135, 255},
+            l.masqueDotFocus[d], ".", dot);
     }
 }
 
-void SameNetworkTab::AdresseIP1_Change(int index) { addressChanged(reseau1_, index); }
-void SameNetworkTab::AdresseIP2_Change(int index) { addressChanged(reseau2_, index); }
-void SameNetworkTab::Masque1_Change(int index) { maskChanged(reseau1_, index); }
-void SameNetworkTab::Masque2_Change(int index) { maskChanged(reseau2_, index); }
+void SameNetworkTab::AdresseIP1_Change(int index)
+{
+    addressChanged(reseau1_, index);
+}
+void SameNetworkTab::AdresseIP2_Change(int index)
+{
+    addressChanged(reseau2_, index);
+}
+void SameNetworkTab::Masque1_Change(int index)
+{
+    maskChanged(reseau1_, index);
+}
+void SameNetworkTab::Masque2_Change(int index)
+{
+    maskChanged(reseau2_, index);
+}
 
 void SameNetworkTab::apply(Network &network, const core::MaskSteps &steps)
 {
@@ -191,8 +222,8 @@ void SameNetworkTab::moveNow(QWidget *widget, double leftTwips)
 
 void SameNetworkTab::CMD_Verification_Click()
 {
-    if (const auto refusal = core::checkPairs(
-            texts(reseau1_.adresse), texts(reseau1_.masque), texts(reseau2_.adresse), texts(reseau2_.masque))) {
+    if (const auto refusal = core::checkPairs(texts(reseau1_.adresse), texts(reseau1_.masque),
+            texts(reseau2_.adresse), texts(reseau2_.masque))) {
         messages_.show(*refusal);
         return;
     }
@@ -209,13 +240,15 @@ void SameNetworkTab::CMD_Verification_Click()
     LINE_Ping_->show();
     LBL_Ping_->show();
     LINE_Ping_->setColor(QColor(255, 0, 0));
+    LINE_Ping_->parentWidget()->repaint(); // the computers appear before anything moves
 
     pace_.begin();
     playOutgoing();
     panel_->Affiche_Binaire1(texts(reseau1_.adresse), texts(reseau1_.masque));
     panel_->Affiche_Binaire2(texts(reseau2_.adresse), texts(reseau2_.masque));
     LINE_Retour_->show();
-    const bool memeReseau = core::Meme_Reseau(panel_->Resultat_Reseau1(), panel_->Resultat_Reseau2());
+    const bool memeReseau
+        = core::Meme_Reseau(panel_->Resultat_Reseau1(), panel_->Resultat_Reseau2());
     playReturn(memeReseau);
     messages_.show(core::messageVerdict(memeReseau));
 }

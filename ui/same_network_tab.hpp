@@ -21,7 +21,8 @@ class Panel3D;
 
 // The first tab: two networks typed octet by octet, checked as they are typed, then verified
 // to be one network or two, with a small echo-request animation between two computers.
-class SameNetworkTab : public QObject {
+class SameNetworkTab : public QObject
+{
     Q_OBJECT
 
 public:
@@ -39,7 +40,8 @@ public:
 
 private:
     // One network's input: its address and mask groups and the frame the class is shown on.
-    struct Network {
+    struct Network
+    {
         std::array<QLineEdit *, 4> adresse {};
         std::array<QLineEdit *, 4> masque {};
         Frame3D *adresseFrame = nullptr;

@@ -11,11 +11,12 @@
 namespace ui {
 namespace {
 
-    const QString kCredit = QStringLiteral("Calculs d'adressage IPv4\npour la classe de réseaux");
+const QString kCredit = QStringLiteral("Calculs d'adressage IPv4\npour la classe de réseaux");
 
 } // namespace
 
-void TimerSplashClock::wait(std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
+void TimerSplashClock::wait(
+    std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
 {
     QTimer::singleShot(duration, Qt::PreciseTimer, context, std::move(done));
 }
@@ -31,13 +32,16 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
     setFixedSize(Twips {0, 0, 2895, 1455}.toPixels().size());
 
     Inventory inv;
-    SSPNL_Apropos_ = inv.panel(this, "SSPNL_Apropos", {0, 0, 2895, 1455}, Inventory::kNoFocus, QString());
+    SSPNL_Apropos_
+        = inv.panel(this, "SSPNL_Apropos", {0, 0, 2895, 1455}, Inventory::kNoFocus, QString());
     Picture1_ = inv.picture(SSPNL_Apropos_, "Picture1", {240, 240, 480, 480}, Inventory::kNoFocus);
-    LBL_Titre_ = inv.label(SSPNL_Apropos_, "LBL_Titre", {840, 360, 1695, 255}, Inventory::kNoFocus, "Titre",
-        {.font = classicFont(12, true), .align = Qt::AlignCenter});
-    LBL_Version_ = inv.label(SSPNL_Apropos_, "LBL_Version", {120, 840, 2655, 495}, Inventory::kNoFocus, kCredit,
-        {.font = classicFont(9.75, true), .align = Qt::AlignCenter, .wrap = true});
-    for (QWidget *widget : std::initializer_list<QWidget *> {SSPNL_Apropos_, Picture1_, LBL_Titre_, LBL_Version_})
+    LBL_Titre_ = inv.label(SSPNL_Apropos_, "LBL_Titre", {840, 360, 1695, 255}, Inventory::kNoFocus,
+        "Titre", {.font = classicFont(12, true), .align = Qt::AlignCenter});
+    LBL_Version_
+        = inv.label(SSPNL_Apropos_, "LBL_Version", {120, 840, 2655, 495}, Inventory::kNoFocus,
+            kCredit, {.font = classicFont(9.75, true), .align = Qt::AlignCenter, .wrap = true});
+    for (QWidget *widget :
+        std::initializer_list<QWidget *> {SSPNL_Apropos_, Picture1_, LBL_Titre_, LBL_Version_})
         widget->installEventFilter(this);
 }
 

@@ -12,20 +12,26 @@ class Panel3D;
 
 // Starts the splash's wait and calls back once it is over. The real one is a single-shot timer
 // on a monotonic clock; tests end the wait by hand.
-class SplashClock {
+class SplashClock
+{
 public:
     virtual ~SplashClock() = default;
-    virtual void wait(std::chrono::milliseconds duration, QObject *context, std::function<void()> done) = 0;
+    virtual void wait(
+        std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
+        = 0;
 };
 
-class TimerSplashClock final : public SplashClock {
+class TimerSplashClock final : public SplashClock
+{
 public:
-    void wait(std::chrono::milliseconds duration, QObject *context, std::function<void()> done) override;
+    void wait(
+        std::chrono::milliseconds duration, QObject *context, std::function<void()> done) override;
 };
 
 // "Apropos", the first window: the program's name, version and icon, for two seconds or until
 // clicked; then it gives way to the main window, created on first use and shown once.
-class Apropos : public QWidget {
+class Apropos : public QWidget
+{
     Q_OBJECT
 
 public:
