@@ -7,14 +7,14 @@
 namespace core {
 namespace {
 
-    constexpr std::string_view kGroupLead = "   ";
+constexpr std::string_view kGroupLead = "   ";
 
-    // The one-character texts that read exactly 1: a digit cell of a row is set only when it
-    // holds "1".
-    bool isOne(std::string_view row, std::size_t index)
-    {
-        return index < row.size() && row[index] == '1';
-    }
+// The one-character texts that read exactly 1: a digit cell of a row is set only when it
+// holds "1".
+bool isOne(std::string_view row, std::size_t index)
+{
+    return index < row.size() && row[index] == '1';
+}
 
 } // namespace
 

@@ -24,7 +24,8 @@ inline constexpr std::size_t kRowLength = 4 * kOctetGroupLength;
 [[nodiscard]] std::string Ligne_Reseau(std::string_view adresse, std::string_view masque);
 
 // The three rows that show one network.
-struct NetworkRows {
+struct NetworkRows
+{
     std::string adresse;
     std::string masque;
     std::string resultat;

@@ -5,7 +5,10 @@
 namespace core {
 namespace {
 
-    bool isSet(std::string_view digit) { return leadingNumber(digit) == 1; }
+bool isSet(std::string_view digit)
+{
+    return leadingNumber(digit) == 1;
+}
 
 } // namespace
 

@@ -16,7 +16,8 @@ using BitRow = std::array<std::string, 8>;
 // the digits of the integer part otherwise).
 [[nodiscard]] BitRow Conversion_Binaire(std::string_view nombre);
 
-struct BinarySum {
+struct BinarySum
+{
     BitRow bits; // never empty texts
     std::string valeur; // "0" to "255"
 };

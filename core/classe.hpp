@@ -10,7 +10,10 @@ enum class Classe { A = 0, B = 1, C = 2 };
 
 inline constexpr std::array<Classe, 3> kClasses {Classe::A, Classe::B, Classe::C};
 
-[[nodiscard]] constexpr char lettre(Classe classe) { return "ABC"[static_cast<int>(classe)]; }
+[[nodiscard]] constexpr char lettre(Classe classe)
+{
+    return "ABC"[static_cast<int>(classe)];
+}
 
 // The four octet texts of an address or a mask, octet 0 leftmost.
 using Octets = std::array<std::string, 4>;

@@ -7,7 +7,8 @@ namespace core {
 enum class Icon { Critical, Exclamation, Information };
 
 // A message box as the windows show it: one text, one icon, one title, a single OK button.
-struct Message {
+struct Message
+{
     std::string text;
     Icon icon;
     std::string title;

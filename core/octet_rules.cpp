@@ -5,14 +5,14 @@
 namespace core {
 namespace {
 
-    // Counts characters, not bytes: an accented letter typed alone is one character.
-    std::size_t characterCount(std::string_view utf8)
-    {
-        std::size_t count = 0;
-        for (const char byte : utf8)
-            count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-        return count;
-    }
+// Counts characters, not bytes: an accented letter typed alone is one character.
+std::size_t characterCount(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (const char byte : utf8)
+        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    return count;
+}
 
 } // namespace
 

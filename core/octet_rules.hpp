@@ -24,16 +24,19 @@ namespace core {
 
 // One thing the window does to a network's address frame or mask group. Writing a mask text
 // runs that box's change handler, so the window must apply the steps in the order given.
-struct SetCaption {
+struct SetCaption
+{
     std::string caption;
     friend bool operator==(const SetCaption &, const SetCaption &) = default;
 };
-struct SetMaskText {
+struct SetMaskText
+{
     int position;
     std::string text;
     friend bool operator==(const SetMaskText &, const SetMaskText &) = default;
 };
-struct SetMaskLocked {
+struct SetMaskLocked
+{
     int position;
     bool locked;
     friend bool operator==(const SetMaskLocked &, const SetMaskLocked &) = default;

@@ -41,7 +41,8 @@ bool Meme_Reseau(std::string_view resultat1, std::string_view resultat2)
 Message messageVerdict(bool memeReseau)
 {
     if (memeReseau)
-        return {"Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.",
+        return {
+            "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.",
             Icon::Information, kTitreVerification};
     return {"Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.",
         Icon::Exclamation, kTitreVerification};

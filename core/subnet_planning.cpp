@@ -8,55 +8,66 @@
 namespace core {
 namespace {
 
-    struct ClassTable {
-        ClassDefaults defaults;
-        int indexOctet; // subnetted mask octet, by mask class
-        double multiplicateur; // stations per unit of block, by address class
-        double plancher, plafond; // first-octet range, both included
-        std::string remplacement;
-    };
+struct ClassTable
+{
+    ClassDefaults defaults;
+    int indexOctet; // subnetted mask octet, by mask class
+    double multiplicateur; // stations per unit of block, by address class
+    double plancher, plafond; // first-octet range, both included
+    std::string remplacement;
+};
 
-    const std::array<ClassTable, 3> &classTable()
-    {
-        static const std::array<ClassTable, 3> table {{
-            {{{"001", "000", "000", "001"}, "De 1 à 126", {"255", "000", "000", "000"}, "16777214"},
-                1, 65536, 1, 126, "001"},
-            {{{"128", "000", "000", "001"}, "De 128 à 191", {"255", "255", "000", "000"}, "65534"},
-                2, 256, 126, 191, "126"},
-            {{{"192", "000", "000", "001"}, "De 192 à 223", {"255", "255", "255", "000"}, "254"},
-                3, 1, 191, 223, "191"},
-        }};
-        return table;
+const std::array<ClassTable, 3> &classTable()
+{
+    static const std::array<ClassTable, 3> table {{
+        {{{"001", "000", "000", "001"}, "De 1 à 126", {"255", "000", "000", "000"}, "16777214"}, 1,
+            65536, 1, 126, "001"},
+        {{{"128", "000", "000", "001"}, "De 128 à 191", {"255", "255", "000", "000"}, "65534"}, 2,
+            256, 126, 191, "126"},
+        {{{"192", "000", "000", "001"}, "De 192 à 223", {"255", "255", "255", "000"}, "254"}, 3, 1,
+            191, 223, "191"},
+    }};
+    return table;
+}
+
+const ClassTable &row(Classe classe)
+{
+    return classTable()[static_cast<std::size_t>(classe)];
+}
+
+// The fewest bits whose 2^n - 2 subnets cover the count; 8 when even seven bits fall short.
+int borrowedBits(double count)
+{
+    for (int i = 0; i <= 7; ++i) {
+        if (count <= std::ldexp(1.0, i) - 2)
+            return i;
     }
+    return 8;
+}
 
-    const ClassTable &row(Classe classe) { return classTable()[static_cast<std::size_t>(classe)]; }
-
-    // The fewest bits whose 2^n - 2 subnets cover the count; 8 when even seven bits fall short.
-    int borrowedBits(double count)
-    {
-        for (int i = 0; i <= 7; ++i) {
-            if (count <= std::ldexp(1.0, i) - 2)
-                return i;
-        }
-        return 8;
+std::string subnetLine(
+    Classe classe, const Octets &a, const std::string &start, const std::string &end)
+{
+    switch (classe) {
+    case Classe::A:
+        return a[0] + "." + start + "." + a[2] + "." + a[3] + "---->" + a[0] + "." + end + "."
+            + a[2] + ".254";
+    case Classe::B:
+        return a[0] + "." + a[1] + "." + start + "." + a[3] + "---->" + a[0] + "." + a[1] + "."
+            + end + ".254";
+    case Classe::C:
+        break;
     }
-
-    std::string subnetLine(Classe classe, const Octets &a, const std::string &start, const std::string &end)
-    {
-        switch (classe) {
-        case Classe::A:
-            return a[0] + "." + start + "." + a[2] + "." + a[3] + "---->" + a[0] + "." + end + "." + a[2] + ".254";
-        case Classe::B:
-            return a[0] + "." + a[1] + "." + start + "." + a[3] + "---->" + a[0] + "." + a[1] + "." + end + ".254";
-        case Classe::C:
-            break;
-        }
-        return a[0] + "." + a[1] + "." + a[2] + "." + start + "---->" + a[0] + "." + a[1] + "." + a[2] + ".254";
-    }
+    return a[0] + "." + a[1] + "." + a[2] + "." + start + "---->" + a[0] + "." + a[1] + "." + a[2]
+        + ".254";
+}
 
 } // namespace
 
-const ClassDefaults &Masque_Defaut(Classe classe) { return row(classe).defaults; }
+const ClassDefaults &Masque_Defaut(Classe classe)
+{
+    return row(classe).defaults;
+}
 
 std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
     std::optional<Classe> classeAdresse, std::string_view premierOctet)
@@ -67,8 +78,8 @@ std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
     const double value = leadingNumber(premierOctet);
     if (value >= table.plancher && value <= table.plafond)
         return std::nullopt;
-    return ClassRangeRefusal {{" La valeur doit être comprise entre " + numberText(table.plancher) + " et "
-                                      + numberText(table.plafond),
+    return ClassRangeRefusal {{" La valeur doit être comprise entre " + numberText(table.plancher)
+                                      + " et " + numberText(table.plafond),
                                   Icon::Critical, kTitreSaisie},
         table.remplacement};
 }
@@ -80,8 +91,10 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
     const CountRefused countRefused {{rangeRefusal().text, Icon::Exclamation, kTitreSaisie}};
     if (count <= 0 || count >= 255)
         return countRefused;
-    if (adresse[0].empty() || adresse[1].empty() || adresse[2].empty() || !classeAdresse || !classeMasque)
-        return AddressMissing {{"Votre Adresse IP n'est pas renseignée", Icon::Critical, kTitreSaisie}};
+    if (adresse[0].empty() || adresse[1].empty() || adresse[2].empty() || !classeAdresse
+        || !classeMasque)
+        return AddressMissing {
+            {"Votre Adresse IP n'est pas renseignée", Icon::Critical, kTitreSaisie}};
 
     SubnetPlan plan;
     plan.bitsEmpruntes = borrowedBits(count);

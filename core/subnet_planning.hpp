@@ -12,7 +12,8 @@
 namespace core {
 
 // What choosing a class puts on the mask tab.
-struct ClassDefaults {
+struct ClassDefaults
+{
     Octets adresse; // the default address, "001.000.000.001" for A
     std::string plage; // the first-octet range shown beside the address, "De 1 à 126" for A
     Octets masque; // the default mask, "255.000.000.000" for A
@@ -23,7 +24,8 @@ struct ClassDefaults {
 [[nodiscard]] const ClassDefaults &Masque_Defaut(Classe classe);
 
 // A first address octet outside its class's range, and the text that replaces it.
-struct ClassRangeRefusal {
+struct ClassRangeRefusal
+{
     Message message;
     std::string remplacement;
 };
@@ -34,16 +36,19 @@ struct ClassRangeRefusal {
 [[nodiscard]] std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
     std::optional<Classe> classeAdresse, std::string_view premierOctet);
 
-struct CountRefused {
+struct CountRefused
+{
     Message message;
 };
-struct AddressMissing {
+struct AddressMissing
+{
     Message message;
 };
 
 // A classful subnet plan for one subnetted octet: borrowing n bits leaves out the all-zeros and
 // all-ones subnets, so 2^n - 2 subnets are listed.
-struct SubnetPlan {
+struct SubnetPlan
+{
     int bitsEmpruntes = 0; // 2 to 8
     int indexOctet = 0; // the mask box that receives the subnet octet: 1 for A, 2 for B, 3 for C
     std::string octetMasque; // "224" for three borrowed bits
@@ -60,12 +65,12 @@ using SubnetResult = std::variant<CountRefused, AddressMissing, SubnetPlan>;
 // with no class chosen). Counts above 126 borrow all eight bits (254 subnets of one address);
 // for class C that leaves no station, so they are refused.
 [[nodiscard]] SubnetResult Calcul_SousReseaux(std::string_view nombreDesire,
-    std::optional<Classe> classeAdresse, std::optional<Classe> classeMasque,
-    const Octets &adresse);
+    std::optional<Classe> classeAdresse, std::optional<Classe> classeMasque, const Octets &adresse);
 
 // Takes mask octets 1 to 3 (octet 0 counts as 255); the slash text "/8" to "/32". A zero octet
 // adds nothing and the scan goes on; 255 adds 8; any other value adds the leading one bits
 // whose weights first reach it and ends the scan.
-[[nodiscard]] std::string Calcul_Slash(std::string_view m1, std::string_view m2, std::string_view m3);
+[[nodiscard]] std::string Calcul_Slash(
+    std::string_view m1, std::string_view m2, std::string_view m3);
 
 } // namespace core

@@ -5,7 +5,10 @@
 namespace {
 
 // "1 1 0 0 0 0 0 0" style digits as the octet group they make.
-std::string group(const std::string &digits) { return "   " + digits + " "; }
+std::string group(const std::string &digits)
+{
+    return "   " + digits + " ";
+}
 
 TEST(OctetBinaire, ShowsTheIntegerPartCappedAtEightOnes)
 {
@@ -47,9 +50,11 @@ TEST(LigneBinaire, LaysDigitsAtFixedPositions)
 TEST(LigneReseau, AndsTheAddressWithTheMask)
 {
     const auto rows = core::renderNetwork({"192", "168", "1", "10"}, {"255", "255", "255", "0"});
-    EXPECT_EQ(rows.adresse, group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
+    EXPECT_EQ(rows.adresse,
+        group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
             + group("0 0 0 0 1 0 1 0"));
-    EXPECT_EQ(rows.resultat, group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
+    EXPECT_EQ(rows.resultat,
+        group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
             + group("0 0 0 0 0 0 0 0"));
     EXPECT_EQ(rows.resultat.size(), core::kRowLength);
     EXPECT_EQ(rows.masque.size(), core::kRowLength);
@@ -72,8 +77,8 @@ TEST(LigneReseau, ReadsShortOrOddRowsAsZeros)
     const std::string ones = core::Ligne_Binaire({"255", "255", "255", "255"});
     const std::string zeros = core::Ligne_Binaire({"0", "0", "0", "0"});
     EXPECT_EQ(core::Ligne_Reseau("", ones), zeros);
-    EXPECT_EQ(core::Ligne_Reseau(ones.substr(0, 20), ones),
-        core::Ligne_Binaire({"255", "0", "0", "0"}));
+    EXPECT_EQ(
+        core::Ligne_Reseau(ones.substr(0, 20), ones), core::Ligne_Binaire({"255", "0", "0", "0"}));
     EXPECT_EQ(core::Ligne_Reseau(std::string(76, '2'), ones), zeros);
 }
 

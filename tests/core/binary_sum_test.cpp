@@ -27,11 +27,10 @@ TEST(VerifNombre, AcceptsZeroTo255)
 
 TEST(ConversionBinaire, WritesEightDigitsWithWeight128First)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"0", "0 0 0 0 0 0 0 0"}, {"1", "0 0 0 0 0 0 0 1"}, {"128", "1 0 0 0 0 0 0 0"},
-        {"170", "1 0 1 0 1 0 1 0"}, {"255", "1 1 1 1 1 1 1 1"}, {" 7", "0 0 0 0 0 1 1 1"},
-        {" ", "0 0 0 0 0 0 0 0"}, {"abc", "0 0 0 0 0 0 0 0"}, {"12abc", "0 0 0 0 1 1 0 0"},
-        {"5.9", "0 0 0 0 0 1 0 1"}};
+    const std::pair<std::string, std::string> cases[] = {{"0", "0 0 0 0 0 0 0 0"},
+        {"1", "0 0 0 0 0 0 0 1"}, {"128", "1 0 0 0 0 0 0 0"}, {"170", "1 0 1 0 1 0 1 0"},
+        {"255", "1 1 1 1 1 1 1 1"}, {" 7", "0 0 0 0 0 1 1 1"}, {" ", "0 0 0 0 0 0 0 0"},
+        {"abc", "0 0 0 0 0 0 0 0"}, {"12abc", "0 0 0 0 1 1 0 0"}, {"5.9", "0 0 0 0 0 1 0 1"}};
     for (const auto &[text, digits] : cases)
         EXPECT_EQ(core::Conversion_Binaire(text), bits(digits)) << "text=\"" << text << '"';
     EXPECT_EQ(core::Conversion_Binaire(""), BitRow {});
@@ -39,7 +38,8 @@ TEST(ConversionBinaire, WritesEightDigitsWithWeight128First)
 
 TEST(SommeBinaire, AndsTheTwoRows)
 {
-    const struct {
+    const struct
+    {
         BitRow a, b;
         const char *digits, *value;
     } cases[] = {
@@ -48,7 +48,8 @@ TEST(SommeBinaire, AndsTheTwoRows)
         {bits("0 0 0 0 1 1 1 1"), bits("1 1 1 1 0 0 0 0"), "0 0 0 0 0 0 0 0", "0"},
         {bits("1 0 1 0 1 0 1 0"), bits("1 1 1 1 1 1 1 1"), "1 0 1 0 1 0 1 0", "170"},
         {BitRow {}, bits("1 1 1 1 1 1 1 1"), "0 0 0 0 0 0 0 0", "0"},
-        {BitRow {"", " ", " ", " ", " ", " ", " ", " "}, bits("1 1 1 1 1 1 1 1"), "0 0 0 0 0 0 0 0", "0"},
+        {BitRow {"", " ", " ", " ", " ", " ", " ", " "}, bits("1 1 1 1 1 1 1 1"), "0 0 0 0 0 0 0 0",
+            "0"},
     };
     for (const auto &c : cases) {
         const core::BinarySum sum = core::Somme_Binaire(c.a, c.b);

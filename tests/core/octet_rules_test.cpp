@@ -19,7 +19,8 @@ TEST(VerifOctet, AcceptsZeroTo255AndNonNumbers)
 
 TEST(VerifOctet, RefusesOutsideZeroTo255)
 {
-    for (const char *text : {"256", "300", "255.5", "-1", "-0.5", "1E999", "&H100", "99999999999999999999"})
+    for (const char *text :
+        {"256", "300", "255.5", "-1", "-0.5", "1E999", "&H100", "99999999999999999999"})
         EXPECT_FALSE(core::Verif_Octet(text)) << "text=\"" << text << '"';
 }
 
@@ -33,12 +34,12 @@ TEST(VerifOctet, RefusalNamesOneAnd254)
 
 TEST(ClasseAdresse, UsesStrictBoundsOnBothSides)
 {
-    const std::pair<double, std::optional<Classe>> cases[] = {
-        {-1, std::nullopt}, {0, std::nullopt}, {0.5, Classe::A}, {1, Classe::A}, {10, Classe::A},
-        {125, Classe::A}, {125.5, Classe::A}, {126, std::nullopt}, {126.5, Classe::B},
-        {127, Classe::B}, {190, Classe::B}, {190.9, Classe::B}, {191, std::nullopt},
-        {191.5, Classe::C}, {192, Classe::C}, {222, Classe::C}, {222.9, Classe::C},
-        {223, std::nullopt}, {250, std::nullopt}, {255, std::nullopt}};
+    const std::pair<double, std::optional<Classe>> cases[]
+        = {{-1, std::nullopt}, {0, std::nullopt}, {0.5, Classe::A}, {1, Classe::A}, {10, Classe::A},
+            {125, Classe::A}, {125.5, Classe::A}, {126, std::nullopt}, {126.5, Classe::B},
+            {127, Classe::B}, {190, Classe::B}, {190.9, Classe::B}, {191, std::nullopt},
+            {191.5, Classe::C}, {192, Classe::C}, {222, Classe::C}, {222.9, Classe::C},
+            {223, std::nullopt}, {250, std::nullopt}, {255, std::nullopt}};
     for (const auto &[value, classe] : cases)
         EXPECT_EQ(core::Classe_Adresse(value), classe) << "first octet " << value;
 }
@@ -61,7 +62,8 @@ TEST(FirstCharacterRule, EmptiesAndUnlocksTheMaskForAnyOneCharacter)
 {
     const MaskSteps expected {SetMaskText {0, ""}, SetMaskText {1, ""}, SetMaskText {2, ""},
         SetMaskText {3, ""}, SetMaskLocked {0, false}, SetMaskLocked {1, false},
-        SetMaskLocked {2, false}, SetMaskLocked {3, false}, SetCaption {"Adresse IP - Type classe "}};
+        SetMaskLocked {2, false}, SetMaskLocked {3, false},
+        SetCaption {"Adresse IP - Type classe "}};
     for (const char *text : {"0", "7", "x", " ", "é"})
         EXPECT_EQ(core::firstCharacterRule(text), expected) << "text=\"" << text << '"';
     for (const char *text : {"", "01", "19", "192", "  "})
@@ -75,8 +77,10 @@ TEST(ClassStep, CaptionsThenWritesTheDefaultMask)
         expected.push_back(step);
     EXPECT_EQ(core::classStep("10"), expected);
     EXPECT_EQ(core::classStep("12abc"), expected);
-    EXPECT_EQ(std::get<SetCaption>(core::classStep("192").front()).caption, "Adresse IP - Type classe C");
-    EXPECT_EQ(std::get<SetCaption>(core::classStep("127").front()).caption, "Adresse IP - Type classe B");
+    EXPECT_EQ(
+        std::get<SetCaption>(core::classStep("192").front()).caption, "Adresse IP - Type classe C");
+    EXPECT_EQ(
+        std::get<SetCaption>(core::classStep("127").front()).caption, "Adresse IP - Type classe B");
 }
 
 TEST(ClassStep, ChangesNothingWithoutAClass)

@@ -7,7 +7,8 @@ namespace {
 
 using core::Octets;
 
-struct Pair {
+struct Pair
+{
     Octets adresse, masque;
 };
 
@@ -19,7 +20,8 @@ bool sameNetwork(const Pair &one, const Pair &two)
 
 TEST(VerifCoherence, FindsTheFirstOctetOutOfLineWithItsMask)
 {
-    const struct {
+    const struct
+    {
         Octets adresse, masque;
         std::optional<int> failing;
     } cases[] = {
@@ -41,11 +43,14 @@ TEST(VerifCoherence, FindsTheFirstOctetOutOfLineWithItsMask)
 
 TEST(CheckPairs, NamesTheFirstNetworkThatFails)
 {
-    const Octets host {"192", "168", "1", "5"}, net {"192", "168", "1", "0"}, mask {"255", "255", "255", "0"};
+    const Octets host {"192", "168", "1", "5"}, net {"192", "168", "1", "0"},
+        mask {"255", "255", "255", "0"};
     EXPECT_EQ(core::checkPairs(host, mask, host, mask)->text,
-        "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre adressage.");
+        "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre "
+        "adressage.");
     EXPECT_EQ(core::checkPairs(net, mask, host, mask)->text,
-        "La saisie de votre adresse 2ème Réseau IP semble incorrecte. Veuillez vérifier votre adressage.");
+        "La saisie de votre adresse 2ème Réseau IP semble incorrecte. Veuillez vérifier votre "
+        "adressage.");
     EXPECT_EQ(core::checkPairs(net, mask, host, mask)->icon, core::Icon::Exclamation);
     EXPECT_EQ(core::checkPairs(net, mask, host, mask)->title, "Erreur de saisie");
     EXPECT_FALSE(core::checkPairs(net, mask, net, mask));
@@ -53,29 +58,38 @@ TEST(CheckPairs, NamesTheFirstNetworkThatFails)
 
 TEST(MemeReseau, ComparesNetworksEachCutByItsOwnMask)
 {
-    const struct {
+    const struct
+    {
         Pair one, two;
         bool same;
     } cases[] = {
-        {{{"192", "168", "1", "0"}, {"255", "255", "255", "0"}}, {{"192", "168", "1", "0"}, {"255", "255", "255", "0"}}, true},
-        {{{"172", "16", "4", "0"}, {"255", "255", "252", "0"}}, {{"172", "16", "5", "0"}, {"255", "255", "252", "0"}}, true},
-        {{{"192", "168", "1", "0"}, {"255", "255", "255", "0"}}, {{"192", "168", "2", "0"}, {"255", "255", "255", "0"}}, false},
-        {{{"10", "0", "0", "0"}, {"255", "0", "0", "0"}}, {{"10", "20", "0", "0"}, {"255", "255", "0", "0"}}, false},
+        {{{"192", "168", "1", "0"}, {"255", "255", "255", "0"}},
+            {{"192", "168", "1", "0"}, {"255", "255", "255", "0"}}, true},
+        {{{"172", "16", "4", "0"}, {"255", "255", "252", "0"}},
+            {{"172", "16", "5", "0"}, {"255", "255", "252", "0"}}, true},
+        {{{"192", "168", "1", "0"}, {"255", "255", "255", "0"}},
+            {{"192", "168", "2", "0"}, {"255", "255", "255", "0"}}, false},
+        {{{"10", "0", "0", "0"}, {"255", "0", "0", "0"}},
+            {{"10", "20", "0", "0"}, {"255", "255", "0", "0"}}, false},
         {{{"", "", "", ""}, {"", "", "", ""}}, {{"0", "0", "0", "0"}, {" ", " ", " ", " "}}, true},
-        {{{"10", "0", "3", "0"}, {"255", "0", "255", "0"}}, {{"10", "9", "3", "7"}, {"255", "0", "255", "0"}}, true},
+        {{{"10", "0", "3", "0"}, {"255", "0", "255", "0"}},
+            {{"10", "9", "3", "7"}, {"255", "0", "255", "0"}}, true},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(sameNetwork(c.one, c.two), c.same) << c.one.adresse[0] << "." << c.one.adresse[1] << "."
-                                                     << c.one.adresse[2] << " vs " << c.two.adresse[1];
+        EXPECT_EQ(sameNetwork(c.one, c.two), c.same)
+            << c.one.adresse[0] << "." << c.one.adresse[1] << "." << c.one.adresse[2] << " vs "
+            << c.two.adresse[1];
 }
 
 TEST(Verdict, SaysSameOrDifferent)
 {
     EXPECT_EQ(core::messageVerdict(true),
-        (core::Message {"Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.",
+        (core::Message {
+            "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.",
             core::Icon::Information, "Vérification"}));
     EXPECT_EQ(core::messageVerdict(false),
-        (core::Message {"Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.",
+        (core::Message {
+            "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.",
             core::Icon::Exclamation, "Vérification"}));
 }
 

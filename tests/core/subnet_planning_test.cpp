@@ -12,12 +12,14 @@ SubnetPlan planFor(const std::string &desired, Classe classe, const Octets &adre
 {
     const core::SubnetResult result = core::Calcul_SousReseaux(desired, classe, classe, adresse);
     EXPECT_TRUE(std::holds_alternative<SubnetPlan>(result)) << "desired=" << desired;
-    return std::holds_alternative<SubnetPlan>(result) ? std::get<SubnetPlan>(result) : SubnetPlan {};
+    return std::holds_alternative<SubnetPlan>(result) ? std::get<SubnetPlan>(result)
+                                                      : SubnetPlan {};
 }
 
 TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
 {
-    const struct {
+    const struct
+    {
         const char *desired;
         int bits;
         const char *octet, *label;
@@ -42,15 +44,16 @@ TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
     };
     const Octets address {"10", "0", "0", "1"};
     for (const auto &c : cases) {
-        const std::pair<Classe, const char *> byClass[] = {
-            {Classe::C, c.stationsC}, {Classe::B, c.stationsB}, {Classe::A, c.stationsA}};
+        const std::pair<Classe, const char *> byClass[]
+            = {{Classe::C, c.stationsC}, {Classe::B, c.stationsB}, {Classe::A, c.stationsA}};
         for (const auto &[classe, stations] : byClass) {
             const SubnetPlan plan = planFor(c.desired, classe, address);
             EXPECT_EQ(plan.bitsEmpruntes, c.bits) << "desired=" << c.desired;
             EXPECT_EQ(plan.octetMasque, c.octet) << "desired=" << c.desired;
             EXPECT_EQ(plan.libelle, c.label) << "desired=" << c.desired;
             EXPECT_EQ(plan.lignes.size(), c.lines) << "desired=" << c.desired;
-            EXPECT_EQ(plan.stations, stations) << "desired=" << c.desired << " class " << core::lettre(classe);
+            EXPECT_EQ(plan.stations, stations)
+                << "desired=" << c.desired << " class " << core::lettre(classe);
             EXPECT_EQ(plan.indexOctet, static_cast<int>(classe) + 1);
         }
     }
@@ -58,7 +61,8 @@ TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
 
 TEST(CalculSousReseaux, ListsTheSubnetsOfEachClass)
 {
-    const struct {
+    const struct
+    {
         Classe classe;
         Octets adresse;
         const char *first, *last;
@@ -69,7 +73,8 @@ TEST(CalculSousReseaux, ListsTheSubnetsOfEachClass)
             "128.000.192.001---->128.000.223.254"},
         {Classe::A, {"001", "000", "000", "001"}, "001.32.000.001---->001.63.000.254",
             "001.192.000.001---->001.223.000.254"},
-        {Classe::B, {"128", "000", "000", ""}, "128.000.32.---->128.000.63.254", "128.000.192.---->128.000.223.254"},
+        {Classe::B, {"128", "000", "000", ""}, "128.000.32.---->128.000.63.254",
+            "128.000.192.---->128.000.223.254"},
     };
     for (const auto &c : cases) {
         const SubnetPlan plan = planFor("6", c.classe, c.adresse);
@@ -93,22 +98,28 @@ TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskCl
 TEST(CalculSousReseaux, RefusesTheCountBeforeLookingAtTheAddress)
 {
     for (const char *desired : {"", "0", "-3", "255", "abc", "1E999", "300"}) {
-        const auto result = core::Calcul_SousReseaux(desired, Classe::A, Classe::A, {"", "", "", ""});
-        ASSERT_TRUE(std::holds_alternative<core::CountRefused>(result)) << "desired=\"" << desired << '"';
+        const auto result
+            = core::Calcul_SousReseaux(desired, Classe::A, Classe::A, {"", "", "", ""});
+        ASSERT_TRUE(std::holds_alternative<core::CountRefused>(result))
+            << "desired=\"" << desired << '"';
         EXPECT_EQ(std::get<core::CountRefused>(result).message,
-            (core::Message {"La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation, "Erreur de saisie"}));
+            (core::Message {"La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation,
+                "Erreur de saisie"}));
     }
 }
 
 TEST(CalculSousReseaux, NeedsTheFirstThreeAddressOctets)
 {
-    const core::Message missing {"Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"};
-    for (const Octets &adresse : {Octets {"", "0", "0", "1"}, Octets {"192", "", "0", "1"}, Octets {"192", "0", "", "1"}}) {
+    const core::Message missing {
+        "Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"};
+    for (const Octets &adresse :
+        {Octets {"", "0", "0", "1"}, Octets {"192", "", "0", "1"}, Octets {"192", "0", "", "1"}}) {
         const auto result = core::Calcul_SousReseaux("6", Classe::C, Classe::C, adresse);
         ASSERT_TRUE(std::holds_alternative<core::AddressMissing>(result));
         EXPECT_EQ(std::get<core::AddressMissing>(result).message, missing);
     }
-    EXPECT_TRUE(std::holds_alternative<SubnetPlan>(core::Calcul_SousReseaux("6", Classe::C, Classe::C, {" ", " ", " ", ""})));
+    EXPECT_TRUE(std::holds_alternative<SubnetPlan>(
+        core::Calcul_SousReseaux("6", Classe::C, Classe::C, {" ", " ", " ", ""})));
     EXPECT_TRUE(std::holds_alternative<core::AddressMissing>(
         core::Calcul_SousReseaux("6", std::nullopt, std::nullopt, {"1", "1", "1", "1"})));
 }
@@ -137,24 +148,39 @@ TEST(CalculSousReseaux, CountsAbove126BorrowTheWholeOctet)
 
 TEST(VerifClasseAdresse, KeepsTheFirstOctetInsideItsClassRange)
 {
-    const struct {
+    const struct
+    {
         std::optional<Classe> classe;
         const char *octet;
         bool refused;
     } cases[] = {
-        {Classe::A, "1", false}, {Classe::A, "126", false}, {Classe::A, "0", true}, {Classe::A, "", true},
-        {Classe::A, "127", true}, {Classe::A, "126.5", true}, {Classe::B, "126", false}, {Classe::B, "126.5", false},
-        {Classe::B, "191", false}, {Classe::B, "125", true}, {Classe::B, "192", true}, {Classe::C, "191", false},
-        {Classe::C, "223", false}, {Classe::C, "224", true}, {Classe::C, "190", true}, {std::nullopt, "999", false},
+        {Classe::A, "1", false},
+        {Classe::A, "126", false},
+        {Classe::A, "0", true},
+        {Classe::A, "", true},
+        {Classe::A, "127", true},
+        {Classe::A, "126.5", true},
+        {Classe::B, "126", false},
+        {Classe::B, "126.5", false},
+        {Classe::B, "191", false},
+        {Classe::B, "125", true},
+        {Classe::B, "192", true},
+        {Classe::C, "191", false},
+        {Classe::C, "223", false},
+        {Classe::C, "224", true},
+        {Classe::C, "190", true},
+        {std::nullopt, "999", false},
         {std::nullopt, "", false},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(core::Verif_ClasseAdresse(c.classe, c.octet).has_value(), c.refused) << "octet=\"" << c.octet << '"';
+        EXPECT_EQ(core::Verif_ClasseAdresse(c.classe, c.octet).has_value(), c.refused)
+            << "octet=\"" << c.octet << '"';
 }
 
 TEST(VerifClasseAdresse, NamesTheClassBoundsAndItsReplacement)
 {
-    const struct {
+    const struct
+    {
         Classe classe;
         const char *text, *replacement;
     } cases[] = {
@@ -165,7 +191,8 @@ TEST(VerifClasseAdresse, NamesTheClassBoundsAndItsReplacement)
     for (const auto &c : cases) {
         const auto refusal = core::Verif_ClasseAdresse(c.classe, "999");
         ASSERT_TRUE(refusal);
-        EXPECT_EQ(refusal->message, (core::Message {c.text, core::Icon::Critical, "Erreur de saisie"}));
+        EXPECT_EQ(
+            refusal->message, (core::Message {c.text, core::Icon::Critical, "Erreur de saisie"}));
         EXPECT_EQ(refusal->remplacement, c.replacement);
     }
 }
@@ -182,17 +209,28 @@ TEST(MasqueDefaut, GivesTheClassfulMaskAndStations)
 
 TEST(CalculSlash, CountsTheMaskBits)
 {
-    const struct {
+    const struct
+    {
         const char *m1, *m2, *m3, *slash;
     } cases[] = {
-        {"255", "255", "224", "/27"}, {"255", "224", "000", "/19"}, {"224", "000", "000", "/11"},
-        {"000", "000", "000", "/8"}, {"255", "255", "255", "/32"}, {"255", "192", "255", "/18"},
-        {"255", "0", "255", "/24"}, {"", "", "", "/8"}, {"100", "255", "255", "/9"},
-        {"200", "0", "0", "/11"}, {"-1", "0", "0", "/9"}, {"256", "255", "0", "/16"},
-        {"1E999", "", "", "/8"}, {"255", "255", "0.5", "/25"},
+        {"255", "255", "224", "/27"},
+        {"255", "224", "000", "/19"},
+        {"224", "000", "000", "/11"},
+        {"000", "000", "000", "/8"},
+        {"255", "255", "255", "/32"},
+        {"255", "192", "255", "/18"},
+        {"255", "0", "255", "/24"},
+        {"", "", "", "/8"},
+        {"100", "255", "255", "/9"},
+        {"200", "0", "0", "/11"},
+        {"-1", "0", "0", "/9"},
+        {"256", "255", "0", "/16"},
+        {"1E999", "", "", "/8"},
+        {"255", "255", "0.5", "/25"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(core::Calcul_Slash(c.m1, c.m2, c.m3), c.slash) << c.m1 << "." << c.m2 << "." << c.m3;
+        EXPECT_EQ(core::Calcul_Slash(c.m1, c.m2, c.m3), c.slash)
+            << c.m1 << "." << c.m2 << "." << c.m3;
 }
 
 } // namespace

@@ -8,12 +8,12 @@ namespace {
 
 const QColor kHighlightText {0, 0, 255}, kHighlightBack {255, 192, 192}, kGrey {192, 192, 192};
 
-class BinaryPanelTest : public test::WindowTest {
+class BinaryPanelTest : public test::WindowTest
+{
 protected:
     BinaryPanelTest()
         : WindowTest(0)
-    {
-    }
+    { }
 
     void setNetworks(const QStringList &address1, const QStringList &address2)
     {
@@ -30,11 +30,15 @@ protected:
     // The three rows of a class C network 192.168.<third>.0 with the mask 255.255.255.0.
     static QStringList rowsOf(const QString &third)
     {
-        const auto rows = core::renderNetwork({"192", "168", third.toStdString(), "0"}, {"255", "255", "255", "0"});
+        const auto rows = core::renderNetwork(
+            {"192", "168", third.toStdString(), "0"}, {"255", "255", "255", "0"});
         return {QString::fromStdString(rows.adresse), QString::fromStdString(rows.masque),
             QString::fromStdString(rows.resultat)};
     }
-    QStringList shownRows() { return {text("TXT_Adresse1"), text("TXT_Masque1"), text("TXT_Resultat1")}; }
+    QStringList shownRows()
+    {
+        return {text("TXT_Adresse1"), text("TXT_Masque1"), text("TXT_Resultat1")};
+    }
 
     void toggleCheck() { click("SSCHK_AffichageBinaire"); }
     void switchNetwork() { click("CMD_AutreReseau"); }
@@ -46,7 +50,8 @@ protected:
             return 0;
         const auto *panel = find<ui::Panel3D>("SSPanelAffichage");
         const bool second = panel->caption() == "Affichage Binaire 2ème Réseau IP";
-        EXPECT_EQ(find<QPushButton>("CMD_AutreReseau")->text(), second ? "1er Réseau IP" : "2ème Réseau IP");
+        EXPECT_EQ(find<QPushButton>("CMD_AutreReseau")->text(),
+            second ? "1er Réseau IP" : "2ème Réseau IP");
         const auto *on = find<ui::Panel3D>(second ? "SSPanel2" : "SSPanel1");
         const auto *off = find<ui::Panel3D>(second ? "SSPanel1" : "SSPanel2");
         EXPECT_EQ(on->captionColor(), kHighlightText);

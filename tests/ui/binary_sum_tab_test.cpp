@@ -2,18 +2,19 @@
 
 namespace {
 
-class BinarySumTabTest : public test::WindowTest {
+class BinarySumTabTest : public test::WindowTest
+{
 protected:
     BinarySumTabTest()
         : WindowTest(2)
-    {
-    }
+    { }
     QString bits(const char *row) { return texts(row, 8).join(' '); }
 };
 
 TEST_F(BinarySumTabTest, AndsTheTwoNumbers)
 {
-    const struct {
+    const struct
+    {
         const char *one, *two, *bits1, *bits2, *result, *value;
     } cases[] = {
         {"200", "100", "1 1 0 0 1 0 0 0", "0 1 1 0 0 1 0 0", "0 1 0 0 0 0 0 0", "64"},

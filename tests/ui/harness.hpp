@@ -16,7 +16,8 @@ namespace test {
 
 // Records every message box instead of showing it; onShow lets a test look at the window while
 // the box would be up.
-struct RecordingMessageBoxes : ui::MessageBoxes {
+struct RecordingMessageBoxes : ui::MessageBoxes
+{
     std::vector<core::Message> shown;
     std::function<void(const core::Message &)> onShow;
 
@@ -29,7 +30,8 @@ struct RecordingMessageBoxes : ui::MessageBoxes {
 };
 
 // The real main window, shown off screen, with recorded message boxes and no animation delay.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test
+{
 protected:
     explicit WindowTest(int tab)
     {
@@ -41,8 +43,7 @@ protected:
 
     void select(int tab) { window.findChild<QTabWidget *>("SSpanel")->setCurrentIndex(tab); }
 
-    template <typename W = QWidget>
-    W *find(const QString &name)
+    template <typename W = QWidget> W *find(const QString &name)
     {
         W *widget = window.findChild<W *>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
@@ -104,6 +105,9 @@ protected:
     ui::MainWindow window {messages, ui::Pace {}};
 };
 
-inline core::Message rangeRefusal() { return core::rangeRefusal(); }
+inline core::Message rangeRefusal()
+{
+    return core::rangeRefusal();
+}
 
 } // namespace test

@@ -33,15 +33,18 @@ QStringList names(std::initializer_list<const char *> list)
 // Every named widget of the main window, as the inventory lists them.
 QSet<QString> inventory()
 {
-    QStringList all = names({"SSpanel", "Frame1", "Frame2", "SSFrame5", "CMD1_Quitter", "Label1", "SSPanel1", "SSPanel2",
-        "SSPanelAffichage", "PICT_PC1", "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo", "CMD2_Quitter",
-        "CMD_Effacer", "CMD_Verification", "SSCHK_AffichageBinaire", "SSFrame1", "SSFrame2", "SSFrame3", "SSFrame4",
-        "SSPanel14", "SSPanel15", "SSPanel16", "CMD_AutreReseau", "TXT_Adresse1", "TXT_Masque1", "TXT_Resultat1",
-        "SSPanel9", "SSPanel10", "SSPanel13", "SSPanel12", "LBL_ValeurClasse", "SSPanel11", "BTN_Slash", "Slash",
-        "Label9", "NombreSousReseaux", "CMD_Calcul", "Label10", "NbrStationsPossibles", "LBL_ListeReseau", "LST_Reseau",
-        "CMD_Quitter", "Label4", "Label8", "Label7", "Label6", "SSPanel3", "SSPanel4", "SSPanel5", "SSPanel6",
-        "SSPanel7", "SSPanel8", "Nombre1", "Nombre2", "Nombre3"});
-    for (const char *group : {"AdresseIP1", "masque1", "AdresseIP2", "Masque2", "Adresse1", "smasque2"})
+    QStringList all = names({"SSpanel", "Frame1", "Frame2", "SSFrame5", "CMD1_Quitter", "Label1",
+        "SSPanel1", "SSPanel2", "SSPanelAffichage", "PICT_PC1", "PICT_PC2", "LINE_Ping",
+        "LINE_Retour", "LBL_Ping", "LBL_echo", "CMD2_Quitter", "CMD_Effacer", "CMD_Verification",
+        "SSCHK_AffichageBinaire", "SSFrame1", "SSFrame2", "SSFrame3", "SSFrame4", "SSPanel14",
+        "SSPanel15", "SSPanel16", "CMD_AutreReseau", "TXT_Adresse1", "TXT_Masque1", "TXT_Resultat1",
+        "SSPanel9", "SSPanel10", "SSPanel13", "SSPanel12", "LBL_ValeurClasse", "SSPanel11",
+        "BTN_Slash", "Slash", "Label9", "NombreSousReseaux", "CMD_Calcul", "Label10",
+        "NbrStationsPossibles", "LBL_ListeReseau", "LST_Reseau", "CMD_Quitter", "Label4", "Label8",
+        "Label7", "Label6", "SSPanel3", "SSPanel4", "SSPanel5", "SSPanel6", "SSPanel7", "SSPanel8",
+        "Nombre1", "Nombre2", "Nombre3"});
+    for (const char *group :
+        {"AdresseIP1", "masque1", "AdresseIP2", "Masque2", "Adresse1", "smasque2"})
         all << elements(group, 4);
     all << elements("Label2", 12) << elements("SSOption1", 3) << elements("SSOption2", 3);
     for (const char *row : {"Bit1", "Bit2", "Bit3"})
@@ -49,12 +52,12 @@ QSet<QString> inventory()
     return QSet<QString>(all.begin(), all.end());
 }
 
-class MainWindowTest : public WindowTest {
+class MainWindowTest : public WindowTest
+{
 protected:
     MainWindowTest()
         : WindowTest(1)
-    {
-    }
+    { }
 
     QList<QWidget *> named()
     {
@@ -86,7 +89,8 @@ TEST_F(MainWindowTest, OpensCentredOnTheMiddleTab)
     ui::MainWindow fresh(boxes, ui::Pace {});
     EXPECT_EQ(fresh.findChild<QTabWidget *>("SSpanel")->currentIndex(), 1);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(fresh.pos(), screen.topLeft() + QPoint(screen.width() / 2 - 258, screen.height() / 2 - 214));
+    EXPECT_EQ(fresh.pos(),
+        screen.topLeft() + QPoint(screen.width() / 2 - 258, screen.height() / 2 - 214));
 }
 
 TEST_F(MainWindowTest, NamesEveryWidgetOfTheInventoryOnce)
@@ -102,18 +106,21 @@ TEST_F(MainWindowTest, NamesEveryWidgetOfTheInventoryOnce)
 
 TEST_F(MainWindowTest, PutsWidgetsInTheirContainers)
 {
-    const std::pair<const char *, const char *> cases[] = {{"Label1", "Frame1"}, {"SSFrame1", "SSPanel1"},
-        {"SSFrame4", "SSPanel2"}, {"AdresseIP1(0)", "SSFrame1"}, {"masque1(3)", "SSFrame2"}, {"Masque2(1)", "SSFrame4"},
-        {"Label2(5)", "SSFrame2"}, {"Label2(9)", "SSFrame4"}, {"TXT_Masque1", "SSPanel15"},
-        {"CMD_AutreReseau", "SSPanelAffichage"}, {"SSCHK_AffichageBinaire", "Frame1"}, {"Adresse1(2)", "SSPanel12"},
-        {"smasque2(0)", "SSPanel11"}, {"SSOption2(1)", "SSPanel10"}, {"LST_Reseau", "SSPanel13"},
-        {"BTN_Slash", "SSPanel10"}, {"Bit2(4)", "SSPanel6"}, {"Nombre3", "SSPanel7"}, {"SSPanel3", "SSFrame5"}};
+    const std::pair<const char *, const char *> cases[]
+        = {{"Label1", "Frame1"}, {"SSFrame1", "SSPanel1"}, {"SSFrame4", "SSPanel2"},
+            {"AdresseIP1(0)", "SSFrame1"}, {"masque1(3)", "SSFrame2"}, {"Masque2(1)", "SSFrame4"},
+            {"Label2(5)", "SSFrame2"}, {"Label2(9)", "SSFrame4"}, {"TXT_Masque1", "SSPanel15"},
+            {"CMD_AutreReseau", "SSPanelAffichage"}, {"SSCHK_AffichageBinaire", "Frame1"},
+            {"Adresse1(2)", "SSPanel12"}, {"smasque2(0)", "SSPanel11"},
+            {"SSOption2(1)", "SSPanel10"}, {"LST_Reseau", "SSPanel13"}, {"BTN_Slash", "SSPanel10"},
+            {"Bit2(4)", "SSPanel6"}, {"Nombre3", "SSPanel7"}, {"SSPanel3", "SSFrame5"}};
     for (const auto &[name, container] : cases)
         EXPECT_EQ(find(name)->parentWidget()->objectName(), container) << name;
 
     // The three tabs' top widgets sit on their own tab.
     const auto *tabs = find<QTabWidget>("SSpanel");
-    const std::pair<const char *, int> tops[] = {{"Frame1", 0}, {"Frame2", 1}, {"SSFrame5", 2}, {"CMD1_Quitter", 2}};
+    const std::pair<const char *, int> tops[]
+        = {{"Frame1", 0}, {"Frame2", 1}, {"SSFrame5", 2}, {"CMD1_Quitter", 2}};
     for (const auto &[name, tab] : tops)
         EXPECT_TRUE(tabs->widget(tab)->isAncestorOf(find(name))) << name;
 }
@@ -127,9 +134,11 @@ TEST_F(MainWindowTest, StartsWithOnlyTheListedWidgetsHiddenOrDisabled)
         if (!widget->isEnabled())
             disabled << widget->objectName();
     }
-    const QStringList expectedHidden = names({"SSPanelAffichage", "SSPanel14", "SSPanel15", "SSPanel16", "PICT_PC1",
-        "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo", "LBL_ListeReseau", "LST_Reseau"});
-    QStringList expectedDisabled = names({"CMD_Verification", "BTN_Slash", "CMD_Calcul", "NbrStationsPossibles"});
+    const QStringList expectedHidden
+        = names({"SSPanelAffichage", "SSPanel14", "SSPanel15", "SSPanel16", "PICT_PC1", "PICT_PC2",
+            "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo", "LBL_ListeReseau", "LST_Reseau"});
+    QStringList expectedDisabled
+        = names({"CMD_Verification", "BTN_Slash", "CMD_Calcul", "NbrStationsPossibles"});
     expectedDisabled << elements("Adresse1", 4) << elements("smasque2", 4) << elements("Bit1", 8)
                      << elements("Bit2", 8) << elements("Bit3", 8);
     EXPECT_EQ(hidden, QSet<QString>(expectedHidden.begin(), expectedHidden.end()));
@@ -149,7 +158,8 @@ TEST_F(MainWindowTest, PlacesWidgetsAtTheirTwips)
         EXPECT_EQ(find(name)->geometry(), pixels) << name;
     }
     const auto *ping = find<ui::LineShape>("LINE_Ping");
-    EXPECT_EQ(QLineF(ping->x1(), ping->y1(), ping->x2(), ping->y2()), QLineF(600, 4755, 1005, 4755));
+    EXPECT_EQ(
+        QLineF(ping->x1(), ping->y1(), ping->x2(), ping->y2()), QLineF(600, 4755, 1005, 4755));
     EXPECT_EQ(ping->lineWidth(), 2);
 }
 
@@ -162,7 +172,8 @@ TEST_F(MainWindowTest, GivesWidgetsTheirColours)
     EXPECT_EQ(box("TXT_Adresse1")->palette().color(QPalette::Base), QColor(192, 255, 255));
     EXPECT_EQ(find<QLabel>("LBL_echo")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(find<QLabel>("Label7")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    EXPECT_EQ(find<QLabel>("LBL_ListeReseau")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(
+        find<QLabel>("LBL_ListeReseau")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 
 TEST_F(MainWindowTest, FitsEveryCaptionInItsBox)
@@ -173,7 +184,8 @@ TEST_F(MainWindowTest, FitsEveryCaptionInItsBox)
         int room = widget->width();
         if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap()) {
             caption = label->text();
-        } else if (auto *button = qobject_cast<QAbstractButton *>(widget); button && !qobject_cast<QPushButton *>(widget)) {
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget);
+                   button && !qobject_cast<QPushButton *>(widget)) {
             caption = button->text().remove('&');
             room -= 20; // the check or option indicator and its gap
         } else if (auto *panel = qobject_cast<ui::Panel3D *>(widget)) {
@@ -183,19 +195,21 @@ TEST_F(MainWindowTest, FitsEveryCaptionInItsBox)
             caption = frame->caption();
             room -= 12;
         }
-        EXPECT_LE(metrics.horizontalAdvance(caption), room) << widget->objectName().toStdString() << ": " << caption.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(caption), room)
+            << widget->objectName().toStdString() << ": " << caption.toStdString();
     }
 }
 
 TEST_F(MainWindowTest, ChainsTheFocusOfTheMaskTabInInventoryOrder)
 {
-    const QStringList expected = names({"Adresse1(0)", "Adresse1(1)", "Adresse1(2)", "Adresse1(3)", "SSOption1(2)",
-        "SSOption1(1)", "SSOption1(0)", "smasque2(3)", "smasque2(2)", "smasque2(1)", "smasque2(0)", "SSOption2(2)",
-        "SSOption2(1)", "SSOption2(0)", "CMD_Quitter", "LST_Reseau", "CMD_Calcul", "NbrStationsPossibles",
-        "NombreSousReseaux", "BTN_Slash"});
+    const QStringList expected = names({"Adresse1(0)", "Adresse1(1)", "Adresse1(2)", "Adresse1(3)",
+        "SSOption1(2)", "SSOption1(1)", "SSOption1(0)", "smasque2(3)", "smasque2(2)", "smasque2(1)",
+        "smasque2(0)", "SSOption2(2)", "SSOption2(1)", "SSOption2(0)", "CMD_Quitter", "LST_Reseau",
+        "CMD_Calcul", "NbrStationsPossibles", "NombreSousReseaux", "BTN_Slash"});
     QStringList chain;
     QWidget *widget = find("Adresse1(0)");
-    for (int guard = 0; guard < 500 && chain.size() < expected.size(); ++guard, widget = widget->nextInFocusChain()) {
+    for (int guard = 0; guard < 500 && chain.size() < expected.size();
+         ++guard, widget = widget->nextInFocusChain()) {
         if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
             chain << widget->objectName();
     }
@@ -204,7 +218,8 @@ TEST_F(MainWindowTest, ChainsTheFocusOfTheMaskTabInInventoryOrder)
 
 TEST_F(MainWindowTest, EachQuitButtonClosesTheWindow)
 {
-    const std::pair<const char *, int> buttons[] = {{"CMD_Quitter", 1}, {"CMD1_Quitter", 2}, {"CMD2_Quitter", 0}};
+    const std::pair<const char *, int> buttons[]
+        = {{"CMD_Quitter", 1}, {"CMD1_Quitter", 2}, {"CMD2_Quitter", 0}};
     for (const auto &[name, tab] : buttons) {
         test::RecordingMessageBoxes boxes;
         ui::MainWindow fresh(boxes, ui::Pace {});

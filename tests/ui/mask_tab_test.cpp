@@ -6,16 +6,22 @@
 
 namespace {
 
-class MaskTabTest : public test::WindowTest {
+class MaskTabTest : public test::WindowTest
+{
 protected:
     MaskTabTest()
         : WindowTest(1)
-    {
-    }
+    { }
 
     QString label(const QString &name) { return find<QLabel>(name)->text(); }
-    QRadioButton *option(const QString &group, int i) { return find<QRadioButton>(QStringLiteral("%1(%2)").arg(group).arg(i)); }
-    void choose(const QString &group, int i) { QTest::mouseClick(option(group, i), Qt::LeftButton); }
+    QRadioButton *option(const QString &group, int i)
+    {
+        return find<QRadioButton>(QStringLiteral("%1(%2)").arg(group).arg(i));
+    }
+    void choose(const QString &group, int i)
+    {
+        QTest::mouseClick(option(group, i), Qt::LeftButton);
+    }
     QStringList lines()
     {
         QStringList result;
@@ -42,7 +48,9 @@ TEST_F(MaskTabTest, CalculatingBeforeAnyClassAsksForTheAddress)
     EXPECT_TRUE(find("CMD_Calcul")->isEnabled());
     click("CMD_Calcul");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], (core::Message {"Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"}));
+    EXPECT_EQ(messages.shown[0],
+        (core::Message {
+            "Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"}));
     EXPECT_TRUE(visible("LST_Reseau"));
     EXPECT_EQ(label("LBL_ListeReseau"), "xx Réseaux Possibles");
     EXPECT_TRUE(lines().isEmpty());
@@ -50,31 +58,36 @@ TEST_F(MaskTabTest, CalculatingBeforeAnyClassAsksForTheAddress)
 
 TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
 {
-    const struct {
+    const struct
+    {
         int classe;
         QStringList address, mask;
         std::vector<bool> maskEnabled, optionsEnabled;
         const char *range, *stations;
         bool countEnabled;
     } cases[] = {
-        {0, {"001", "000", "000", "001"}, {"255", "000", "000", "000"}, {false, true, true, true}, {true, true, true},
-            "De 1 à 126", "16777214", true},
-        {1, {"128", "000", "000", "001"}, {"255", "255", "000", "000"}, {false, false, true, true}, {false, true, true},
-            "De 128 à 191", "65534", true},
-        {2, {"192", "000", "000", "001"}, {"255", "255", "255", "000"}, {false, false, false, true}, {false, false, true},
-            "De 192 à 223", "254", false},
+        {0, {"001", "000", "000", "001"}, {"255", "000", "000", "000"}, {false, true, true, true},
+            {true, true, true}, "De 1 à 126", "16777214", true},
+        {1, {"128", "000", "000", "001"}, {"255", "255", "000", "000"}, {false, false, true, true},
+            {false, true, true}, "De 128 à 191", "65534", true},
+        {2, {"192", "000", "000", "001"}, {"255", "255", "255", "000"}, {false, false, false, true},
+            {false, false, true}, "De 192 à 223", "254", false},
     };
     for (const char *group : {"SSOption1", "SSOption2"}) {
         for (const auto &c : cases) {
             test::RecordingMessageBoxes boxes;
             ui::MainWindow fresh(boxes, ui::Pace {});
             fresh.show();
-            auto *button = fresh.findChild<QRadioButton *>(QStringLiteral("%1(%2)").arg(group).arg(c.classe));
+            auto *button = fresh.findChild<QRadioButton *>(
+                QStringLiteral("%1(%2)").arg(group).arg(c.classe));
             QTest::mouseClick(button, Qt::LeftButton);
             const auto texts = [&](const char *array) {
                 QStringList result;
                 for (int i = 0; i < 4; ++i)
-                    result << fresh.findChild<QLineEdit *>(QStringLiteral("%1(%2)").arg(array).arg(i))->text();
+                    result << fresh
+                                  .findChild<QLineEdit *>(
+                                      QStringLiteral("%1(%2)").arg(array).arg(i))
+                                  ->text();
                 return result;
             };
             const std::string context = std::string(group) + " class " + "ABC"[c.classe];
@@ -82,18 +95,31 @@ TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
             EXPECT_EQ(texts("smasque2"), c.mask) << context;
             std::vector<bool> maskEnabled, optionsEnabled;
             for (int i = 0; i < 4; ++i)
-                maskEnabled.push_back(fresh.findChild<QLineEdit *>(QStringLiteral("smasque2(%1)").arg(i))->isEnabled());
+                maskEnabled.push_back(
+                    fresh.findChild<QLineEdit *>(QStringLiteral("smasque2(%1)").arg(i))
+                        ->isEnabled());
             for (int i = 0; i < 3; ++i) {
-                optionsEnabled.push_back(fresh.findChild<QWidget *>(QStringLiteral("SSOption2(%1)").arg(i))->isEnabled());
-                EXPECT_TRUE(fresh.findChild<QLineEdit *>(QStringLiteral("Adresse1(%1)").arg(i))->isEnabled());
+                optionsEnabled.push_back(
+                    fresh.findChild<QWidget *>(QStringLiteral("SSOption2(%1)").arg(i))
+                        ->isEnabled());
+                EXPECT_TRUE(fresh.findChild<QLineEdit *>(QStringLiteral("Adresse1(%1)").arg(i))
+                                ->isEnabled());
             }
             EXPECT_EQ(maskEnabled, c.maskEnabled) << context;
             EXPECT_EQ(optionsEnabled, c.optionsEnabled) << context;
-            EXPECT_TRUE(fresh.findChild<QRadioButton *>(QStringLiteral("SSOption1(%1)").arg(c.classe))->isChecked()) << context;
-            EXPECT_TRUE(fresh.findChild<QRadioButton *>(QStringLiteral("SSOption2(%1)").arg(c.classe))->isChecked()) << context;
+            EXPECT_TRUE(
+                fresh.findChild<QRadioButton *>(QStringLiteral("SSOption1(%1)").arg(c.classe))
+                    ->isChecked())
+                << context;
+            EXPECT_TRUE(
+                fresh.findChild<QRadioButton *>(QStringLiteral("SSOption2(%1)").arg(c.classe))
+                    ->isChecked())
+                << context;
             EXPECT_EQ(fresh.findChild<QLabel *>("LBL_ValeurClasse")->text(), c.range) << context;
-            EXPECT_EQ(fresh.findChild<QLineEdit *>("NbrStationsPossibles")->text(), c.stations) << context;
-            EXPECT_EQ(fresh.findChild<QWidget *>("NombreSousReseaux")->isEnabled(), c.countEnabled) << context;
+            EXPECT_EQ(fresh.findChild<QLineEdit *>("NbrStationsPossibles")->text(), c.stations)
+                << context;
+            EXPECT_EQ(fresh.findChild<QWidget *>("NombreSousReseaux")->isEnabled(), c.countEnabled)
+                << context;
             EXPECT_TRUE(fresh.findChild<QWidget *>("BTN_Slash")->isEnabled()) << context;
             EXPECT_FALSE(fresh.findChild<QWidget *>("CMD_Calcul")->isEnabled()) << context;
             EXPECT_TRUE(boxes.shown.empty()) << context;
@@ -123,7 +149,8 @@ TEST_F(MaskTabTest, ChoosingTheMaskClassKeepsCalculEnabledWhenACountWasTyped)
 
 TEST_F(MaskTabTest, PlansSubnetsForClassesAAndB)
 {
-    const struct {
+    const struct
+    {
         int classe;
         QStringList mask;
         const char *stations, *first, *last, *slash;
@@ -174,7 +201,8 @@ TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
         click("CMD_Calcul");
         ASSERT_EQ(messages.shown.size(), 1u) << count;
         EXPECT_EQ(messages.shown[0],
-            (core::Message {"La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation, "Erreur de saisie"}));
+            (core::Message {"La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation,
+                "Erreur de saisie"}));
         EXPECT_EQ(text("NombreSousReseaux"), "");
         EXPECT_EQ(lines().size(), 6) << "the last plan stays";
         EXPECT_TRUE(visible("LBL_ListeReseau"));
@@ -206,7 +234,8 @@ TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
     click("Adresse1(2)");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
-        (core::Message {" La valeur doit être comprise entre 1 et 126", core::Icon::Critical, "Erreur de saisie"}));
+        (core::Message {" La valeur doit être comprise entre 1 et 126", core::Icon::Critical,
+            "Erreur de saisie"}));
     EXPECT_EQ(text("Adresse1(0)"), "001");
 
     messages.shown.clear();

@@ -11,12 +11,12 @@ namespace {
 const QStringList kAddress1 {"192", "168", "1", "0"};
 const QStringList kMask24 {"255", "255", "255", "0"};
 
-class SameNetworkTabTest : public test::WindowTest {
+class SameNetworkTabTest : public test::WindowTest
+{
 protected:
     SameNetworkTabTest()
         : WindowTest(0)
-    {
-    }
+    { }
 
     QString caption(const QString &frame) { return find<ui::Frame3D>(frame)->caption(); }
 
@@ -46,7 +46,8 @@ protected:
 
     bool sceneHidden()
     {
-        for (const char *name : {"PICT_PC1", "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo"}) {
+        for (const char *name :
+            {"PICT_PC1", "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo"}) {
             if (!find(name)->isHidden())
                 return false;
         }
@@ -58,7 +59,8 @@ protected:
 
 TEST_F(SameNetworkTabTest, TypingAFirstOctetGivesItsClassAndDefaultMask)
 {
-    const struct {
+    const struct
+    {
         const char *keys, *caption;
         QStringList mask;
         std::vector<bool> enabled;
@@ -77,12 +79,14 @@ TEST_F(SameNetworkTabTest, TypingAFirstOctetGivesItsClassAndDefaultMask)
         EXPECT_EQ(enabled("masque1"), step.enabled) << "after " << step.keys;
     }
 
-    const struct {
+    const struct
+    {
         const char *octet, *caption;
         QStringList mask;
         std::vector<bool> enabled;
     } octets[] = {
-        {"192", "Adresse IP - Type classe C", {"255", "255", "255", "0"}, {false, false, true, true}},
+        {"192", "Adresse IP - Type classe C", {"255", "255", "255", "0"},
+            {false, false, true, true}},
         {"127", "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}},
         {"190", "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}},
         {"10", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
@@ -116,7 +120,8 @@ TEST_F(SameNetworkTabTest, TwoCharactersDoNotEmptyTheMaskFirst)
     EXPECT_EQ(text("AdresseIP1(0)"), "19");
     EXPECT_EQ(caption("SSFrame1"), "Adresse IP - Type classe A");
     EXPECT_EQ(texts("masque1"), (QStringList {"255", "0", "0", "0"}));
-    EXPECT_EQ(enabled("masque1"), (std::vector<bool> {false, false, true, true})); // (1) still locked from class C
+    EXPECT_EQ(enabled("masque1"),
+        (std::vector<bool> {false, false, true, true})); // (1) still locked from class C
 
     erase("AdresseIP2(0)");
     typeAfter("AdresseIP2(0)", "0");
@@ -165,7 +170,8 @@ TEST_F(SameNetworkTabTest, SameNetworkRepliesAllTheWayUnderTheBusyPointer)
 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, core::Icon::Information);
-    EXPECT_EQ(messages.shown[0].text, "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.");
+    EXPECT_EQ(messages.shown[0].text,
+        "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.");
     EXPECT_EQ(messages.shown[0].title, "Vérification");
     EXPECT_EQ(pointer, std::vector<Qt::CursorShape> {Qt::WaitCursor});
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
@@ -177,7 +183,8 @@ TEST_F(SameNetworkTabTest, SameNetworkRepliesAllTheWayUnderTheBusyPointer)
     EXPECT_EQ(find<QLabel>("LBL_echo")->text(), "Echo Reply");
     EXPECT_EQ(find("LBL_echo")->x(), ui::px(580));
     EXPECT_EQ(find("LBL_Ping")->x(), ui::px(6500));
-    for (const char *name : {"PICT_PC1", "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo"})
+    for (const char *name :
+        {"PICT_PC1", "PICT_PC2", "LINE_Ping", "LINE_Retour", "LBL_Ping", "LBL_echo"})
         EXPECT_TRUE(find(name)->isVisible()) << name;
 }
 
@@ -186,7 +193,8 @@ TEST_F(SameNetworkTabTest, DifferentNetworksTimeOutHalfWay)
     verify({"192", "168", "2", "0"}, kMask24);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, core::Icon::Exclamation);
-    EXPECT_EQ(messages.shown[0].text, "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.");
+    EXPECT_EQ(messages.shown[0].text,
+        "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.");
     EXPECT_EQ(line("LINE_Retour")->x1(), 2005);
     EXPECT_EQ(line("LINE_Ping")->x2(), 2005);
     EXPECT_EQ(find<QLabel>("LBL_echo")->text(), "Request TimeOut");
@@ -205,11 +213,13 @@ TEST_F(SameNetworkTabTest, SubnetsCutByTheirOwnMasksCanBeOneNetwork)
 TEST_F(SameNetworkTabTest, AHostAddressIsRefusedBeforeAnyAnimation)
 {
     typeNetwork(1, {"192", "168", "1", "5"}, kMask24);
-    typeNetwork(2, {"10", "20", "0", "0"}, {"255", "0", "0", "0"}); // wrong too: only the first is named
+    typeNetwork(
+        2, {"10", "20", "0", "0"}, {"255", "0", "0", "0"}); // wrong too: only the first is named
     click("CMD_Verification");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-        "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre adressage.");
+        "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre "
+        "adressage.");
     EXPECT_EQ(messages.shown[0].icon, core::Icon::Exclamation);
     EXPECT_TRUE(sceneHidden());
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);

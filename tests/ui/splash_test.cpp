@@ -9,18 +9,21 @@
 namespace {
 
 // Holds the splash's wait until the test ends it.
-struct ManualClock : ui::SplashClock {
+struct ManualClock : ui::SplashClock
+{
     std::function<void()> done;
     std::chrono::milliseconds asked {};
 
-    void wait(std::chrono::milliseconds duration, QObject *, std::function<void()> callback) override
+    void wait(
+        std::chrono::milliseconds duration, QObject *, std::function<void()> callback) override
     {
         asked = duration;
         done = std::move(callback);
     }
 };
 
-class SplashTest : public ::testing::Test {
+class SplashTest : public ::testing::Test
+{
 protected:
     ManualClock clock;
     int created = 0;
