@@ -1,0 +1,49 @@
+#include "core/binary_rendering.hpp"
+#include "core/number_text.hpp"
+#include "core/same_network.hpp"
+#include "properties.hpp"
+
+#include <cstdint>
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+bool isDigitCell(std::size_t i) { return i % 19 >= 3 && (i % 19 - 3) % 2 == 0; }
+
+void checkLayout(const std::string &row)
+{
+    FUZZ_CHECK(row.size() == core::kRowLength);
+    for (std::size_t i = 0; i < row.size(); ++i)
+        FUZZ_CHECK(isDigitCell(i) ? (row[i] == '0' || row[i] == '1') : row[i] == ' ');
+}
+
+} // namespace
+
+// Two networks of any texts render as rows of the fixed layout; the network row is the AND of
+// the address and mask rows; the pair check names a position that really fails.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    core::Octets octets[4];
+    for (core::Octets &group : octets) {
+        for (std::string &octet : group)
+            octet = input.ConsumeRandomLengthString(64);
+    }
+    for (int n = 0; n < 2; ++n) {
+        const core::NetworkRows rows = core::renderNetwork(octets[2 * n], octets[2 * n + 1]);
+        checkLayout(rows.adresse);
+        checkLayout(rows.masque);
+        checkLayout(rows.resultat);
+        for (std::size_t i = 0; i < core::kRowLength; ++i)
+            FUZZ_CHECK((rows.resultat[i] == '1') == (rows.adresse[i] == '1' && rows.masque[i] == '1'));
+
+        if (const auto failing = core::Verif_Coherence(octets[2 * n], octets[2 * n + 1])) {
+            FUZZ_CHECK(*failing >= 0 && *failing <= 3);
+            const double a = core::leadingNumber(octets[2 * n][*failing]);
+            const double m = core::leadingNumber(octets[2 * n + 1][*failing]);
+            FUZZ_CHECK((a == 0 && m > 0) || (a > 0 && m == 0));
+        }
+    }
+    checkLayout(core::Ligne_Reseau(input.ConsumeRandomLengthString(100), input.ConsumeRemainingBytesAsString()));
+    return 0;
+}

@@ -1,0 +1,42 @@
+#include "core/number_text.hpp"
+#include "core/subnet_planning.hpp"
+#include "properties.hpp"
+
+#include <cstdint>
+#include <fuzzer/FuzzedDataProvider.h>
+
+// A plan lists exactly as many subnets as its label counts, 2^n - 2 for n borrowed bits; a slash
+// text is "/8" to "/32".
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const auto pick = [&]() -> std::optional<core::Classe> {
+        const int k = input.ConsumeIntegralInRange(0, 3);
+        return k == 3 ? std::nullopt : std::optional(static_cast<core::Classe>(k));
+    };
+    const std::optional<core::Classe> classeAdresse = pick(), classeMasque = pick();
+    const std::string desired = input.ConsumeRandomLengthString(32);
+    core::Octets adresse;
+    for (std::string &octet : adresse)
+        octet = input.ConsumeRandomLengthString(16);
+
+    const auto result = core::Calcul_SousReseaux(desired, classeAdresse, classeMasque, adresse);
+    const double count = core::leadingNumber(desired);
+    if (!(count > 0 && count < 255))
+        FUZZ_CHECK(std::holds_alternative<core::CountRefused>(result));
+    if (const auto *plan = std::get_if<core::SubnetPlan>(&result)) {
+        const int subnets = (1 << plan->bitsEmpruntes) - 2;
+        FUZZ_CHECK(plan->bitsEmpruntes >= 2 && plan->bitsEmpruntes <= 8);
+        FUZZ_CHECK(static_cast<int>(plan->lignes.size()) == subnets);
+        FUZZ_CHECK(plan->libelle == core::numberText(subnets) + " réseaux possibles");
+        FUZZ_CHECK(subnets >= count);
+        FUZZ_CHECK(plan->indexOctet >= 1 && plan->indexOctet <= 3);
+        FUZZ_CHECK(core::leadingNumber(plan->stations) >= 0);
+    }
+
+    const std::string slash = core::Calcul_Slash(
+        input.ConsumeRandomLengthString(16), input.ConsumeRandomLengthString(16), input.ConsumeRemainingBytesAsString());
+    const double prefix = core::leadingNumber(slash.substr(1));
+    FUZZ_CHECK(slash[0] == '/' && prefix >= 8 && prefix <= 32 && core::numberText(prefix) == slash.substr(1));
+    return 0;
+}
