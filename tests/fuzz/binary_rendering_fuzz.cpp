@@ -8,7 +8,10 @@
 
 namespace {
 
-bool isDigitCell(std::size_t i) { return i % 19 >= 3 && (i % 19 - 3) % 2 == 0; }
+bool isDigitCell(std::size_t i)
+{
+    return i % 19 >= 3 && (i % 19 - 3) % 2 == 0;
+}
 
 void checkLayout(const std::string &row)
 {
@@ -35,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         checkLayout(rows.masque);
         checkLayout(rows.resultat);
         for (std::size_t i = 0; i < core::kRowLength; ++i)
-            FUZZ_CHECK((rows.resultat[i] == '1') == (rows.adresse[i] == '1' && rows.masque[i] == '1'));
+            FUZZ_CHECK(
+                (rows.resultat[i] == '1') == (rows.adresse[i] == '1' && rows.masque[i] == '1'));
 
         if (const auto failing = core::Verif_Coherence(octets[2 * n], octets[2 * n + 1])) {
             FUZZ_CHECK(*failing >= 0 && *failing <= 3);
@@ -44,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK((a == 0 && m > 0) || (a > 0 && m == 0));
         }
     }
-    checkLayout(core::Ligne_Reseau(input.ConsumeRandomLengthString(100), input.ConsumeRemainingBytesAsString()));
+    checkLayout(core::Ligne_Reseau(
+        input.ConsumeRandomLengthString(100), input.ConsumeRemainingBytesAsString()));
     return 0;
 }

@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     core::BitRow rows[2];
     int values[2] = {};
     for (int n = 0; n < 2; ++n) {
-        const std::string text = n == 0 ? input.ConsumeRandomLengthString(64) : input.ConsumeRemainingBytesAsString();
+        const std::string text
+            = n == 0 ? input.ConsumeRandomLengthString(64) : input.ConsumeRemainingBytesAsString();
         const double value = core::leadingNumber(text);
         FUZZ_CHECK(core::Verif_Nombre(text) == (value >= 0 && value <= 255));
         if (!core::Verif_Nombre(text))

@@ -34,9 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(core::leadingNumber(plan->stations) >= 0);
     }
 
-    const std::string slash = core::Calcul_Slash(
-        input.ConsumeRandomLengthString(16), input.ConsumeRandomLengthString(16), input.ConsumeRemainingBytesAsString());
+    const std::string slash = core::Calcul_Slash(input.ConsumeRandomLengthString(16),
+        input.ConsumeRandomLengthString(16), input.ConsumeRemainingBytesAsString());
     const double prefix = core::leadingNumber(slash.substr(1));
-    FUZZ_CHECK(slash[0] == '/' && prefix >= 8 && prefix <= 32 && core::numberText(prefix) == slash.substr(1));
+    FUZZ_CHECK(slash[0] == '/' && prefix >= 8 && prefix <= 32
+        && core::numberText(prefix) == slash.substr(1));
     return 0;
 }

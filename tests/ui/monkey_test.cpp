@@ -1,0 +1,210 @@
+#include "core/binary_sum.hpp"
+#include "core/octet_rules.hpp"
+#include "harness.hpp"
+#include "ui/panel_3d.hpp"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+unsigned fromEnvironment(const char *name, unsigned fallback)
+{
+    const char *value = std::getenv(name);
+    return value && *value ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : fallback;
+}
+
+// Thousands of random user actions over the three tabs, from a seed that is printed and can be
+// set (RESOMAR_MONKEY_SEED, RESOMAR_MONKEY_ACTIONS), checking after each action what must
+// always hold.
+class MonkeyTest : public test::WindowTest
+{
+protected:
+    MonkeyTest()
+        : WindowTest(1)
+        , seed_(fromEnvironment("RESOMAR_MONKEY_SEED", 20261207))
+        , random_(seed_)
+    {
+        for (QLineEdit *box : window.findChildren<QLineEdit *>()) {
+            // The binary panel's boxes and the result box take typing that nothing reads; the
+            // invariants below speak of what the program writes there.
+            const QString name = box->objectName();
+            if (!name.startsWith("TXT_") && name != "Nombre3" && !name.isEmpty())
+                boxes_ << box;
+        }
+        for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+            if (!button->objectName().isEmpty() && !button->objectName().contains("Quitter"))
+                buttons_ << button;
+        }
+    }
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    QString randomText()
+    {
+        static const QStringList kinds {"", " ", "0", "7", "12", "126", "127", "191", "192", "223",
+            "254", "255", "256", "300", "-1", "-5", "-", ".", "12.5", "255.5", "1E999", "1e2",
+            "&HFF", "&O7", "12abc", "abc", " 7", "2 5", "\t", "\x01\x02", "\r\n", "é", "١٢", "😀",
+            "000", "001", "99999999999999999999"};
+        const int pick = below(200);
+        if (pick == 0)
+            return QString(100'000, QChar('9'));
+        if (pick == 1)
+            return QString(50'000, QChar(' ')) + "42";
+        if (pick < 20) {
+            QString digits;
+            for (int i = below(4); i >= 0; --i)
+                digits += QChar('0' + below(10));
+            return digits;
+        }
+        return kinds[below(kinds.size())];
+    }
+
+    template <typename W> W *anyUsable(const QList<W *> &widgets)
+    {
+        QList<W *> usable;
+        for (W *widget : widgets) {
+            if (widget->isVisible() && widget->isEnabled())
+                usable << widget;
+        }
+        return usable.isEmpty() ? nullptr : usable[below(usable.size())];
+    }
+
+    // One random action; says what it did.
+    std::string act()
+    {
+        std::ostringstream did;
+        const int kind = below(100);
+        if (kind < 55) {
+            QLineEdit *box = anyUsable(boxes_);
+            if (!box)
+                return "nothing to type in";
+            const QString text = randomText();
+            box->setFocus();
+            if (below(2))
+                box->selectAll();
+            // Keystrokes for short printable ASCII texts; the rest arrives as pastes.
+            if (kind < 35 && text.size() < 30
+                && !text.contains(QRegularExpression("[^\\x20-\\x7e]"))) {
+                QTest::keyClicks(box, text);
+                did << "typed";
+            } else if (kind < 45) {
+                box->insert(text); // a paste
+                did << "pasted";
+            } else {
+                QTest::keyClick(box, Qt::Key_Backspace);
+                did << "erased a character of";
+            }
+            did << " '" << text.left(20).toStdString() << (text.size() > 20 ? "…" : "") << "' in "
+                << box->objectName().toStdString();
+        } else if (kind < 90) {
+            QAbstractButton *button = anyUsable(buttons_);
+            if (!button)
+                return "nothing to click";
+            QTest::mouseClick(button, Qt::LeftButton);
+            did << "clicked " << button->objectName().toStdString();
+            if (button->objectName() == "CMD_Effacer" && find("CMD_Verification")->isEnabled())
+                failures_.push_back("\"&Vérification\" enabled right after \"&Effacer\"");
+        } else {
+            const int tab = below(3);
+            select(tab);
+            did << "selected tab " << tab;
+        }
+        return did.str();
+    }
+
+    void expect(bool holds, const std::string &what)
+    {
+        if (!holds)
+            failures_.push_back(what);
+    }
+
+    std::vector<std::string> check()
+    {
+        // First tab: no octet box keeps a text outside 0 to 255 once its handler has run.
+        for (const char *group : {"AdresseIP1", "masque1", "AdresseIP2", "Masque2", "Adresse1"}) {
+            for (const QString &octet : texts(group))
+                expect(core::Verif_Octet(octet.toStdString()),
+                    std::string(group) + " holds " + octet.left(20).toStdString());
+        }
+        // Second tab: both class groups select the same class.
+        expect(checkedIn("SSOption1") == checkedIn("SSOption2"), "the class groups disagree");
+        // The binary panel shows the rows of the network its caption names.
+        if (!find("SSPanelAffichage")->isHidden()) {
+            const bool second = find<ui::Panel3D>("SSPanelAffichage")->caption().contains("2ème");
+            const ui::BinaryPanel &panel = window.sameNetworkTab().panel();
+            const std::string &rows = second ? panel.Resultat_Reseau2() : panel.Resultat_Reseau1();
+            expect(text("TXT_Resultat1").toStdString() == rows,
+                "the binary panel shows the other network");
+            expect(panel.Reseau1_Affiche() == (second ? 0 : 1),
+                "Reseau1_Affiche disagrees with the caption");
+        }
+        // Third tab: the rows follow the numbers, and the result follows the rows.
+        core::BitRow bits[2];
+        for (int n = 0; n < 2; ++n) {
+            const QString number = text(n == 0 ? "Nombre1" : "Nombre2");
+            const QStringList row = texts(n == 0 ? "Bit1" : "Bit2", 8);
+            for (int p = 0; p < 8; ++p)
+                bits[n][p] = row[p].toStdString();
+            expect(core::Verif_Nombre(number.toStdString()), "a number out of range stayed");
+            const bool untouched
+                = number.isEmpty() && row == QStringList({"", " ", " ", " ", " ", " ", " ", " "});
+            expect(untouched || bits[n] == core::Conversion_Binaire(number.toStdString()),
+                "a bit row lags its number");
+        }
+        const core::BinarySum sum = core::Somme_Binaire(bits[0], bits[1]);
+        const QStringList result = texts("Bit3", 8);
+        const bool fresh = text("Nombre3").isEmpty();
+        if (!fresh) {
+            for (int p = 0; p < 8; ++p)
+                expect(result[p].toStdString() == sum.bits[p], "Bit3 disagrees with Bit1 and Bit2");
+            expect(text("Nombre3").toStdString() == sum.valeur,
+                "Nombre3 disagrees with Bit1 and Bit2");
+        }
+        expect(window.isVisible(), "the window closed");
+        for (const core::Message &message : messages.shown)
+            expect(!message.text.empty()
+                    && (message.title == "Erreur de saisie" || message.title == "Vérification"),
+                "an odd message box");
+        messages.shown.clear();
+        return std::exchange(failures_, {});
+    }
+
+    int checkedIn(const char *group)
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (find<QRadioButton>(QStringLiteral("%1(%2)").arg(group).arg(i))->isChecked())
+                return i;
+        }
+        return -1;
+    }
+
+    unsigned seed_;
+    std::mt19937 random_;
+    QList<QLineEdit *> boxes_;
+    QList<QAbstractButton *> buttons_;
+    std::vector<std::string> failures_;
+};
+
+TEST_F(MonkeyTest, RandomUseKeepsEveryInvariant)
+{
+    const unsigned actions = fromEnvironment("RESOMAR_MONKEY_ACTIONS", 5000);
+    std::cout << "monkey: seed " << seed_ << ", " << actions
+              << " actions (RESOMAR_MONKEY_SEED to replay)\n";
+    for (unsigned step = 1; step <= actions; ++step) {
+        const std::string did = act();
+        const std::vector<std::string> broken = check();
+        if (!broken.empty()) {
+            ADD_FAILURE() << "seed " << seed_ << ", action " << step << " (" << did
+                          << "): " << broken.front();
+            return;
+        }
+    }
+}
+
+} // namespace
