@@ -1,0 +1,78 @@
+#include "harness.hpp"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QSet>
+#include <QToolButton>
+
+namespace {
+
+class AccessibilityTest : public test::WindowTest
+{
+protected:
+    AccessibilityTest()
+        : WindowTest(1)
+    { }
+};
+
+TEST_F(AccessibilityTest, EveryControlHasItsOwnFrenchName)
+{
+    QList<QWidget *> controls;
+    for (QLineEdit *box : window.findChildren<QLineEdit *>())
+        controls << box;
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        if (!qobject_cast<QToolButton *>(button)) // the tab bar's own scroll arrows
+            controls << button;
+    }
+    ASSERT_EQ(controls.size(), 56 + 15); // every box, then every button, option and check box
+
+    QSet<QString> seen;
+    for (QWidget *control : controls) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr) << control->objectName().toStdString();
+        const QString name = accessible->text(QAccessible::Name);
+        EXPECT_FALSE(name.trimmed().isEmpty()) << control->objectName().toStdString();
+        EXPECT_FALSE(seen.contains(name))
+            << control->objectName().toStdString() << " repeats " << name.toStdString();
+        seen << name;
+    }
+    EXPECT_TRUE(seen.contains("1er réseau, adresse, octet 1"));
+}
+
+TEST_F(AccessibilityTest, AccessKeysReachTheTabsAndButtons)
+{
+    auto *tabs = find<QTabWidget>("SSpanel");
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    typeOver("AdresseIP1(0)", "10"); // 10.0.0.0 with its class mask, twice
+    typeOver("AdresseIP2(0)", "10");
+    QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
+    // An access key presses the button as a click would, released a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 2000));
+    EXPECT_EQ(messages.shown[0].title, "Vérification");
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("AdresseIP1(0)") == "0"; }, 2000));
+}
+
+TEST_F(AccessibilityTest, TabMovesThroughTheFirstNetworkInOrder)
+{
+    select(0);
+    box("AdresseIP1(0)")->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 8; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order,
+        (QStringList {"AdresseIP1(0)", "AdresseIP1(1)", "AdresseIP1(2)", "AdresseIP1(3)",
+            "masque1(0)", "masque1(1)", "masque1(2)", "masque1(3)"}));
+}
+
+} // namespace
