@@ -52,7 +52,7 @@ QLabel *Inventory::label(
 QLabel *Inventory::picture(QWidget *in, const QString &name, Twips at, int focus, const Look &look)
 {
     auto *picture = new QLabel(in);
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/resomar-32.xpm")).pixmap(32, 32));
+    picture->setPixmap(programIcon().pixmap(32, 32));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return place(picture, name, at, focus, look);
 }

@@ -10,14 +10,6 @@
 
 namespace ui {
 
-QIcon programIcon()
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/resomar-32.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/resomar-64.xpm"), QSize(64, 64));
-    return icon;
-}
-
 MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
     : QWidget(parent)
     , pace_(pace)

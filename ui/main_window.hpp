@@ -54,7 +54,4 @@ private:
     BinarySumTab *sumTab_;
 };
 
-// The program's picture: a computer, 32 by 32, with a larger drawing for dense screens.
-[[nodiscard]] QIcon programIcon();
-
 } // namespace ui
