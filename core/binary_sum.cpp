@@ -29,7 +29,7 @@ BitRow Conversion_Binaire(std::string_view nombre)
         const bool set = value >= weight;
         if (set)
             value -= weight;
-        digit = set ? "1" : "0";
+        digit.assign(1, set ? '1' : '0');
         weight /= 2;
     }
     return row;
@@ -41,7 +41,7 @@ BinarySum Somme_Binaire(const BitRow &a, const BitRow &b)
     int value = 0;
     for (std::size_t p = 0; p < sum.bits.size(); ++p) {
         const bool set = isSet(a[p]) && isSet(b[p]);
-        sum.bits[p] = set ? "1" : "0";
+        sum.bits[p].assign(1, set ? '1' : '0');
         if (set)
             value += 1 << (7 - p);
     }

@@ -115,6 +115,17 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
     return plan;
 }
 
+namespace {
+
+    std::string slashText(int prefix)
+    {
+        std::string text(1, '/');
+        text += numberText(prefix);
+        return text;
+    }
+
+} // namespace
+
 std::string Calcul_Slash(std::string_view m1, std::string_view m2, std::string_view m3)
 {
     int prefix = 8;
@@ -130,10 +141,10 @@ std::string Calcul_Slash(std::string_view m1, std::string_view m2, std::string_v
         for (int a = 7; a >= 0; --a) {
             acc += std::ldexp(1.0, a);
             if (acc >= x)
-                return "/" + numberText(prefix + 8 - a);
+                return slashText(prefix + 8 - a);
         }
     }
-    return "/" + numberText(prefix);
+    return slashText(prefix);
 }
 
 } // namespace core

@@ -1,0 +1,120 @@
+#include "core/binary_rendering.hpp"
+#include "core/binary_sum.hpp"
+#include "core/number_text.hpp"
+#include "core/octet_rules.hpp"
+#include "core/same_network.hpp"
+#include "core/subnet_planning.hpp"
+
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+// A paste of n characters that all take part in the reading: blanks and digits.
+std::string pathological(std::size_t n)
+{
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i)
+        text += i % 2 ? '9' : ' ';
+    return text;
+}
+
+void BM_LeadingNumber_Octet(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::leadingNumber("192"));
+}
+BENCHMARK(BM_LeadingNumber_Octet);
+
+void BM_LeadingNumber_Paste(benchmark::State &state)
+{
+    const std::string text = pathological(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::leadingNumber(text));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LeadingNumber_Paste)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity();
+
+void BM_ClassStep_Paste(benchmark::State &state)
+{
+    const std::string text = "1" + std::string(static_cast<std::size_t>(state.range(0)), ' ') + "92";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(core::firstCharacterRule(text));
+        benchmark::DoNotOptimize(core::Verif_Octet(text));
+        benchmark::DoNotOptimize(core::classStep(text));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ClassStep_Paste)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity();
+
+void BM_ClassStep_Octet(benchmark::State &state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(core::firstCharacterRule("192"));
+        benchmark::DoNotOptimize(core::Verif_Octet("192"));
+        benchmark::DoNotOptimize(core::classStep("192"));
+    }
+}
+BENCHMARK(BM_ClassStep_Octet);
+
+void BM_RenderAndCompareTwoNetworks(benchmark::State &state)
+{
+    const core::Octets adresse1 {"192", "168", "1", "0"}, adresse2 {"192", "168", "2", "0"};
+    const core::Octets masque {"255", "255", "255", "0"};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(core::checkPairs(adresse1, masque, adresse2, masque));
+        const auto one = core::renderNetwork(adresse1, masque);
+        const auto two = core::renderNetwork(adresse2, masque);
+        benchmark::DoNotOptimize(core::Meme_Reseau(one.resultat, two.resultat));
+    }
+}
+BENCHMARK(BM_RenderAndCompareTwoNetworks);
+
+void BM_SubnetPlan(benchmark::State &state)
+{
+    const std::string desired = std::to_string(state.range(0));
+    const core::Octets adresse {"10", "0", "0", "1"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
+}
+BENCHMARK(BM_SubnetPlan)->Arg(6)->Arg(200);
+
+void BM_SubnetPlan_PastedCount(benchmark::State &state)
+{
+    const std::string desired = pathological(static_cast<std::size_t>(state.range(0)));
+    const core::Octets adresse {"10", "0", "0", "1"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_SubnetPlan_PastedCount)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity();
+
+void BM_Slash(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::Calcul_Slash("255", "255", "224"));
+}
+BENCHMARK(BM_Slash);
+
+void BM_BinarySum(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const auto a = core::Conversion_Binaire("200");
+        const auto b = core::Conversion_Binaire("100");
+        benchmark::DoNotOptimize(core::Somme_Binaire(a, b));
+    }
+}
+BENCHMARK(BM_BinarySum);
+
+void BM_BinarySum_Paste(benchmark::State &state)
+{
+    const std::string text = pathological(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        if (core::Verif_Nombre(text))
+            benchmark::DoNotOptimize(core::Conversion_Binaire(text));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_BinarySum_Paste)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity();
+
+} // namespace
