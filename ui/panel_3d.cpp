@@ -1,7 +1,5 @@
 #include "panel_3d.hpp"
 
-#include "look.hpp"
-
 #include <QPainter>
 
 namespace ui {
@@ -26,29 +24,6 @@ void drawBevel(QPainter &painter, const QRect &rect, Panel3D::Bevel bevel)
 
 } // namespace
 
-Panel3D::Panel3D(QWidget *parent)
-    : QWidget(parent)
-    , backColor_(kGrey)
-{ }
-
-void Panel3D::setCaption(const QString &caption)
-{
-    caption_ = caption;
-    update();
-}
-
-void Panel3D::setCaptionColor(const QColor &color)
-{
-    captionColor_ = color;
-    update();
-}
-
-void Panel3D::setBackColor(const QColor &color)
-{
-    backColor_ = color;
-    update();
-}
-
 void Panel3D::setPlacement(Placement placement)
 {
     placement_ = placement;
@@ -70,27 +45,27 @@ void Panel3D::setInnerBevel(Bevel bevel)
 void Panel3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), backColor_);
+    painter.fillRect(rect(), backColor());
     drawBevel(painter, rect(), outer_);
     const QRect inside = rect().adjusted(1 + kBorder, 1 + kBorder, -1 - kBorder, -1 - kBorder);
     drawBevel(painter, inside, inner_);
-    if (caption_.isEmpty())
+    if (caption().isEmpty())
         return;
 
-    painter.setPen(captionColor_);
+    painter.setPen(captionColor());
     painter.setFont(font());
     // Inside the bevels and the border; the caption may touch the border's blank band.
     const int inset = 2 + (inner_ == Bevel::None ? 0 : 3);
     const QRect area = rect().adjusted(inset, inset, -inset, -inset);
     switch (placement_) {
     case Placement::TopCenter:
-        painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop, caption_);
+        painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop, caption());
         break;
     case Placement::TopLeft:
-        painter.drawText(area.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption_);
+        painter.drawText(area.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption());
         break;
     case Placement::LeftMiddle:
-        painter.drawText(area.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+        painter.drawText(area.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption());
         break;
     }
 }

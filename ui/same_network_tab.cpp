@@ -229,14 +229,10 @@ void SameNetworkTab::CMD_Verification_Click()
     }
     const BusyPointer busy(CMD_Verification_->window());
 
+    // The scene from its start: both computers, the request line and "Ping" at the first one.
+    Reinit_Ping();
     PICT_PC1_->show();
     PICT_PC2_->show();
-    LINE_Ping_->hide();
-    LINE_Retour_->hide();
-    LBL_Ping_->move(px(kPingLeft), LBL_Ping_->y());
-    LBL_Ping_->hide();
-    LBL_echo_->hide();
-    LBL_echo_->move(px(kEchoLeft), LBL_echo_->y());
     LINE_Ping_->show();
     LBL_Ping_->show();
     LINE_Ping_->setColor(QColor(255, 0, 0));

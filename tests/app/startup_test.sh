@@ -21,25 +21,26 @@ done
 
 fail() { echo "startup test: $*"; kill "$pid" 2>/dev/null || true; exit 1; }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
+# Prints the window titled like $2 once it shows, waiting up to $1 tenths of a second.
+wait_shown() {
+    for _ in $(seq "$1"); do
+        local id
+        id=$(visible "$2")
+        [ -n "$id" ] && { echo "$id"; return; }
+        sleep 0.1
+    done
+}
 
 "$program" &
 pid=$!
 
 # The splash first, alone.
-for _ in $(seq 50); do
-    splash=$(visible '^À propos de Resomar$')
-    [ -n "$splash" ] && break
-    sleep 0.1
-done
+splash=$(wait_shown 50 '^À propos de Resomar$')
 [ -n "$splash" ] || fail "no splash window within 5 s"
 [ -z "$(visible '^v1\.20 Resomar $')" ] || fail "the main window came with the splash"
 
 # Then the main window, about two seconds later, and the splash gone.
-for _ in $(seq 100); do
-    main=$(visible '^v1\.20 Resomar $')
-    [ -n "$main" ] && break
-    sleep 0.1
-done
+main=$(wait_shown 100 '^v1\.20 Resomar $')
 [ -n "$main" ] || fail "no main window titled 'v1.20 Resomar ' within 10 s"
 sleep 0.3
 [ -z "$(visible '^À propos de Resomar$')" ] || fail "the splash stayed"

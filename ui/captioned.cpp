@@ -1,0 +1,30 @@
+#include "captioned.hpp"
+
+#include "look.hpp"
+
+namespace ui {
+
+Captioned::Captioned(QWidget *parent)
+    : QWidget(parent)
+    , backColor_(kGrey)
+{ }
+
+void Captioned::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    update();
+}
+
+void Captioned::setCaptionColor(const QColor &color)
+{
+    captionColor_ = color;
+    update();
+}
+
+void Captioned::setBackColor(const QColor &color)
+{
+    backColor_ = color;
+    update();
+}
+
+} // namespace ui
