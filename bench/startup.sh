@@ -54,7 +54,7 @@ results() {
 
 measure "$build/bench/bare_window" '^bare Qt window$' '^bare Qt window$' >/dev/null # warm the caches
 read -r _ bare_ms bare_kb < <(results bare "$build/bench/bare_window" '^bare Qt window$' '^bare Qt window$')
-read -r _ app_ms app_kb < <(results resomar "$build/app/resomar" '^À propos de Resomar$' '^v1\.20 Resomar $')
+read -r _ app_ms app_kb < <(results resomar "$build/app/resomar" 'propos de Resomar$' '^v1\.20 Resomar $')
 
 printf '%-28s %12s %14s\n' "" "start-up (ms)" "peak memory (KiB)"
 printf '%-28s %12s %14s\n' "bare Qt Widgets window" "$bare_ms" "$bare_kb"
