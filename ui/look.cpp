@@ -13,6 +13,9 @@ QFont classicFont(double points, bool bold, Face face)
         face == Face::Serif ? QStringLiteral("MS Serif") : QStringLiteral("MS Sans Serif"));
     result.setPixelSize(qRound(points * 96.0 / 72.0));
     result.setBold(bold);
+    // The free sans runs about four per cent wider than the face the layout was measured with.
+    if (face == Face::Sans)
+        result.setStretch(96);
     return result;
 }
 

@@ -39,7 +39,10 @@ TEST_F(SplashTest, ShowsTheTitleCentredAndWaitsTwoSeconds)
     EXPECT_EQ(splash.findChild<QLabel *>("LBL_Titre")->text(), "Titre");
     splash.Form_Load();
     EXPECT_TRUE(splash.isVisible());
-    EXPECT_EQ(splash.findChild<QLabel *>("LBL_Titre")->text(), "v1.20 Resomar ");
+    const auto *title = splash.findChild<QLabel *>("LBL_Titre");
+    EXPECT_EQ(title->text(), "v1.20 Resomar ");
+    EXPECT_LE(QFontMetrics(title->font()).horizontalAdvance(title->text()), title->width())
+        << "the title is clipped";
     EXPECT_EQ(splash.size(), QSize(193, 97));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     // Left = screen width / 2 - window width / 2, from the size the window has when it loads.
