@@ -37,7 +37,8 @@ BENCHMARK(BM_LeadingNumber_Paste)->RangeMultiplier(10)->Range(1'000, 100'000)->C
 
 void BM_ClassStep_Paste(benchmark::State &state)
 {
-    const std::string text = "1" + std::string(static_cast<std::size_t>(state.range(0)), ' ') + "92";
+    const std::string text
+        = "1" + std::string(static_cast<std::size_t>(state.range(0)), ' ') + "92";
     for (auto _ : state) {
         benchmark::DoNotOptimize(core::firstCharacterRule(text));
         benchmark::DoNotOptimize(core::Verif_Octet(text));
@@ -75,7 +76,8 @@ void BM_SubnetPlan(benchmark::State &state)
     const std::string desired = std::to_string(state.range(0));
     const core::Octets adresse {"10", "0", "0", "1"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
+        benchmark::DoNotOptimize(
+            core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
 }
 BENCHMARK(BM_SubnetPlan)->Arg(6)->Arg(200);
 
@@ -84,7 +86,8 @@ void BM_SubnetPlan_PastedCount(benchmark::State &state)
     const std::string desired = pathological(static_cast<std::size_t>(state.range(0)));
     const core::Octets adresse {"10", "0", "0", "1"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
+        benchmark::DoNotOptimize(
+            core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_SubnetPlan_PastedCount)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity();

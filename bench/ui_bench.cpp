@@ -13,11 +13,13 @@
 
 namespace {
 
-struct SilentMessageBoxes : ui::MessageBoxes {
+struct SilentMessageBoxes : ui::MessageBoxes
+{
     void show(const core::Message &) override { }
 };
 
-struct Window {
+struct Window
+{
     SilentMessageBoxes messages;
     ui::MainWindow window {messages, ui::Pace {}};
 
@@ -26,8 +28,10 @@ struct Window {
         window.show();
         window.findChild<QTabWidget *>("SSpanel")->setCurrentIndex(tab);
     }
-    template <typename W = QLineEdit>
-    W *find(const char *name) { return window.findChild<W *>(name); }
+    template <typename W = QLineEdit> W *find(const char *name)
+    {
+        return window.findChild<W *>(name);
+    }
 };
 
 // One keystroke in the first address octet, from the key event to the end state: the octet rule,
@@ -59,7 +63,11 @@ void BM_AddressPaste(benchmark::State &state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_AddressPaste)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AddressPaste)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 100'000)
+    ->Complexity()
+    ->Unit(benchmark::kMicrosecond);
 
 // "&Calcul" for 200 subnets of a class A address: 254 lines into the list.
 void BM_Calcul254Lines(benchmark::State &state)

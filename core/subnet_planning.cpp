@@ -117,12 +117,12 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
 
 namespace {
 
-    std::string slashText(int prefix)
-    {
-        std::string text(1, '/');
-        text += numberText(prefix);
-        return text;
-    }
+std::string slashText(int prefix)
+{
+    std::string text(1, '/');
+    text += numberText(prefix);
+    return text;
+}
 
 } // namespace
 
