@@ -71,10 +71,16 @@ MaskSteps firstCharacterRule(std::string_view premierOctet)
     return steps;
 }
 
+bool premierOctetPositif(std::string_view premierOctet)
+{
+    return leadingNumber(premierOctet) > 0;
+}
+
 MaskSteps classStep(std::string_view premierOctet)
 {
-    const double value = leadingNumber(premierOctet);
-    const std::optional<Classe> classe = value > 0 ? Classe_Adresse(value) : std::nullopt;
+    const std::optional<Classe> classe = premierOctetPositif(premierOctet)
+        ? Classe_Adresse(leadingNumber(premierOctet))
+        : std::nullopt;
     if (!classe)
         return {};
     MaskSteps steps {SetCaption {legendeClasse(classe)}};

@@ -1,12 +1,10 @@
 #include "same_network_tab.hpp"
 
-#include "core/number_text.hpp"
 #include "core/same_network.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
 #include "pace.hpp"
 
-#include <QApplication>
 #include <cmath>
 
 namespace ui {
@@ -189,7 +187,7 @@ void SameNetworkTab::addressChanged(Network &network, int index)
     }
     // Read again: the refusal above may have emptied the first octet.
     const std::string first = network.adresse[0]->text().toStdString();
-    if (&network == &reseau2_ && core::leadingNumber(first) > 0)
+    if (&network == &reseau2_ && core::premierOctetPositif(first))
         CMD_Verification_->setEnabled(true);
     apply(network, core::classStep(first));
 }
