@@ -30,8 +30,7 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     {
         const char *panel, *caption, *nombre, *bitsPanel, *bits;
         int top, panelFocus, nombreFocus, bitsPanelFocus;
-        int bitFocus(int p) const { return bitsBase + bitsStep * p; }
-        int bitsBase, bitsStep;
+        int bitsBase, bitsStep; // focus order of bit p: bitsBase + bitsStep * p
     };
     const Row rows[3] = {
         {"SSPanel3", " 1er Nombre", "Nombre1", "SSPanel4", "Bit1", 960, 77, 78, 79, 87, -1},
@@ -57,7 +56,7 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
         for (int p = 0; p < 8; ++p) {
             QLineEdit *box
                 = inv.textBox(inner, element(row.bits, p), {2160 + 240 * p, 120, 255, 285},
-                    row.bitFocus(p), p == 0 ? QString() : QStringLiteral(" "), bit);
+                    row.bitsBase + row.bitsStep * p, p == 0 ? QString() : QStringLiteral(" "), bit);
             box->setAlignment(Qt::AlignCenter);
             (*bits[r])[p] = box;
         }
