@@ -13,10 +13,9 @@ void colour(
     QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole, const Look &look)
 {
     QPalette palette = widget->palette();
-    if (look.text.isValid()) {
-        palette.setColor(QPalette::All, textRole, look.text);
-        palette.setColor(QPalette::Disabled, textRole, look.text);
-    }
+    // In every colour group: a widget the inventory colours keeps its colours when disabled.
+    if (look.text.isValid())
+        palette.setColor(textRole, look.text);
     if (look.back.isValid()) {
         palette.setColor(backRole, look.back);
         widget->setAutoFillBackground(true);
@@ -65,11 +64,6 @@ QLineEdit *Inventory::textBox(
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setTextMargins(0, 0, 0, 0);
     colour(box, QPalette::Text, QPalette::Base, look);
-    if (look.back.isValid()) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Disabled, QPalette::Base, look.back);
-        box->setPalette(palette);
-    }
     return place(box, name, at, focus, look);
 }
 
