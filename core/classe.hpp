@@ -8,8 +8,6 @@ namespace core {
 // An address class; the option groups of the mask tab use the same order as their indexes.
 enum class Classe { A = 0, B = 1, C = 2 };
 
-inline constexpr std::array<Classe, 3> kClasses {Classe::A, Classe::B, Classe::C};
-
 [[nodiscard]] constexpr char lettre(Classe classe)
 {
     return "ABC"[static_cast<int>(classe)];

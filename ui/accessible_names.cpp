@@ -42,7 +42,6 @@ const Name kArrays[] = {
     {"Adresse1", "Type de classe, adresse IP, octet %1"},
     {"smasque2", "Masque réseau, octet %1"},
 };
-const char *const kClasses[] = {"A", "B", "C"};
 
 } // namespace
 
@@ -61,9 +60,9 @@ void nameForAccessibility(QWidget *window)
     }
     for (int i = 0; i < 3; ++i) {
         named(QStringLiteral("SSOption1(%1)").arg(i),
-            QStringLiteral("Type de classe, classe %1").arg(kClasses[i]));
+            QStringLiteral("Type de classe, classe %1").arg(QChar('A' + i)));
         named(QStringLiteral("SSOption2(%1)").arg(i),
-            QStringLiteral("Masque réseau, classe %1").arg(kClasses[i]));
+            QStringLiteral("Masque réseau, classe %1").arg(QChar('A' + i)));
     }
     // The bit boxes stand under the exponents 7 to 0 and the weights 128 to 1.
     const char *const rows[] = {"1er nombre", "2ème nombre", "Résultat"};

@@ -34,14 +34,7 @@ public:
     void CMD1_Quitter_Click();
     void CMD2_Quitter_Click();
 
-    // The window's own procedures that other parts call.
-    void affiche_Mask() { maskTab_->affiche_Mask(); }
-    void Verif_ClasseAdresse(int index) { maskTab_->Verif_ClasseAdresse(index); }
-    void Somme_Binaire() { sumTab_->Somme_Binaire(); }
-
     [[nodiscard]] SameNetworkTab &sameNetworkTab() { return *sameTab_; }
-    [[nodiscard]] MaskTab &maskTab() { return *maskTab_; }
-    [[nodiscard]] BinarySumTab &binarySumTab() { return *sumTab_; }
 
 private:
     void Form_Load();

@@ -19,7 +19,6 @@ public:
     void setPlacement(Placement placement);
     void setOuterBevel(Bevel bevel);
     void setInnerBevel(Bevel bevel);
-    [[nodiscard]] Bevel innerBevel() const { return inner_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
