@@ -1,3 +1,6 @@
+#include "app/command_line.hpp"
+#include "app/platform.hpp"
+#include "app/session_bus.hpp"
 #include "ui/look.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
@@ -5,64 +8,35 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <string>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-namespace {
-
-// Whether a local X display such as ":0" or ":1.0" answers on its socket. Remote displays
-// ("host:0") are left to Qt.
-bool localXServerAnswers(const std::string &display)
-{
-    if (display.empty() || display.front() != ':')
-        return true;
-    const std::string number = display.substr(1, display.find('.') - 1);
-    const std::string path = "/tmp/.X11-unix/X" + number;
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path)
-        return true;
-    path.copy(address.sun_path, path.size());
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0)
-        return true;
-    const bool answers
-        = connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    close(fd);
-    return answers;
-}
-
-// Qt aborts with a long message when no display answers; say it in one line instead.
-const char *missingDisplay()
-{
-    if (std::getenv("QT_QPA_PLATFORM") || std::getenv("WAYLAND_DISPLAY"))
-        return nullptr;
-    const char *display = std::getenv("DISPLAY");
-    if (!display || !*display)
-        return "DISPLAY is not set";
-    if (!localXServerAnswers(display))
-        return "no X server answers on DISPLAY";
-    return nullptr;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (const char *why = missingDisplay()) {
-        std::fprintf(stderr,
-            "resomar: no display to open the window on (%s); to run it without a screen: xvfb-run "
-            "%s\n",
-            why, argv[0]);
+    app::skipBusAutolaunchWithoutHome();
+
+    // --help and --version need no screen, so they get an application without one.
+    std::unique_ptr<QCoreApplication> application;
+    {
+        app::PlatformGuard guard(argc, argv);
+        if (app::asksOnlyForText(argc, argv))
+            application = std::make_unique<QCoreApplication>(argc, argv);
+        else
+            application = std::make_unique<QApplication>(argc, argv);
+    }
+    // Everything the program says is made from here on, in the translation chosen here.
+
+    if (const auto answer = app::answerCommandLine(QCoreApplication::arguments())) {
+        std::fputs(qPrintable(answer->text), answer->status == 0 ? stdout : stderr);
+        return answer->status;
+    }
+    if (const QString refusal = app::unusableScreen(); !refusal.isEmpty()) {
+        std::fputs(qPrintable(refusal), stderr);
         return 1;
     }
-    QApplication app(argc, argv);
-    ui::applyLook(app);
 
+    // Only --help and --version, answered above, run without the windowed application.
+    QApplication &app = *qApp;
+    ui::applyLook(app);
     ui::ModalMessageBoxes messages;
     std::unique_ptr<ui::MainWindow> window;
     ui::TimerSplashClock clock;
