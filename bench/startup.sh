@@ -6,16 +6,11 @@ set -euo pipefail
 build=$1
 runs=${2:-15}
 
-if [ -z "${RESOMAR_ON_XVFB:-}" ]; then
-    runtime=$(mktemp -d)
-    chmod 700 "$runtime"
-    RESOMAR_ON_XVFB=1 XDG_RUNTIME_DIR=$runtime exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+# On a virtual screen of its own; it polls the screen while the programs start, so the server
+# must not reset when a client leaves.
+if [ -z "${XVFB_PID:-}" ]; then
+    exec "$(dirname "$0")/../tests/app/virtual_screen.sh" --noreset -- "$0" "$@"
 fi
-unset QT_QPA_PLATFORM
-for _ in $(seq 100); do # the server may still be coming up
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.05
-done
 
 now() { date +%s%N; }
 shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
