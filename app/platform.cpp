@@ -39,11 +39,11 @@ bool installed(const QString &key, const QStringList &platformPlugins)
 } // namespace
 
 PlatformGuard::PlatformGuard(int argc, char **argv)
-    : previous_(qInstallMessageHandler(&PlatformGuard::handle))
 {
     for (int i = 0; i < argc; ++i)
         arguments_ << QString::fromLocal8Bit(argv[i]);
     activeGuard = this;
+    previous_ = qInstallMessageHandler(&PlatformGuard::handle);
 }
 
 PlatformGuard::~PlatformGuard()
@@ -56,11 +56,14 @@ void PlatformGuard::release()
     if (!active_)
         return;
     active_ = false;
-    activeGuard = nullptr;
     qInstallMessageHandler(previous_);
+    activeGuard = nullptr;
+    const std::lock_guard lock(heldLock_);
     for (const Held &message : held_) {
-        const QMessageLogContext context(message.file.constData(), message.line,
-            message.function.constData(), message.category.constData());
+        const auto text
+            = [](const QByteArray &bytes) { return bytes.isNull() ? nullptr : bytes.constData(); };
+        const QMessageLogContext context(
+            text(message.file), message.line, text(message.function), text(message.category));
         previous_(message.type, context, message.text);
     }
     held_.clear();
@@ -70,6 +73,7 @@ void PlatformGuard::handle(QtMsgType type, const QMessageLogContext &context, co
 {
     PlatformGuard &guard = *activeGuard;
     if (type != QtFatalMsg) {
+        const std::lock_guard lock(guard.heldLock_);
         guard.held_.push_back(
             {type, context.file, context.function, context.category, context.line, text});
         return;

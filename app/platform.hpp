@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <mutex>
 #include <vector>
 
 // Opening the screen. The program never probes the display itself: a throwaway connection to a
@@ -38,7 +39,8 @@ private:
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text);
 
     QStringList arguments_;
-    QtMessageHandler previous_;
+    QtMessageHandler previous_ = nullptr;
+    std::mutex heldLock_; // Qt's threads may speak while the application is made
     std::vector<Held> held_;
     bool active_ = true;
 };
