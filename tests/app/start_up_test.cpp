@@ -191,6 +191,7 @@ TEST(SessionBus, TurnedOffOnlyWhenAutolaunchWouldNeedAnUnusableHome)
         {nullptr, "/nonexistent", noBus.c_str(), "disabled:"},
         {nullptr, nullptr, noBus.c_str(), "disabled:"},
         {nullptr, "/etc/hostname", nullptr, "disabled:"}, // not a folder
+        {nullptr, "/proc/1", noBus.c_str(), "disabled:"}, // a folder nobody may write, root neither
     };
     for (const auto &c : cases) {
         Variable address("DBUS_SESSION_BUS_ADDRESS", c.address);
