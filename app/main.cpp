@@ -23,7 +23,8 @@ int main(int argc, char *argv[])
         else
             application = std::make_unique<QApplication>(argc, argv);
     }
-    // Everything the program says is made from here on, in the translation chosen here.
+    // The one place to load translations: the application exists, and nothing the program says
+    // has been made yet (Qt's one line when no screen opens comes before and stays untranslated).
 
     if (const auto answer = app::answerCommandLine(QCoreApplication::arguments())) {
         std::fputs(qPrintable(answer->text), answer->status == 0 ? stdout : stderr);
@@ -35,8 +36,8 @@ int main(int argc, char *argv[])
     }
 
     // Only --help and --version, answered above, run without the windowed application.
-    QApplication &app = *qApp;
-    ui::applyLook(app);
+    QApplication &gui = *qApp;
+    ui::applyLook(gui);
     ui::ModalMessageBoxes messages;
     std::unique_ptr<ui::MainWindow> window;
     ui::TimerSplashClock clock;
@@ -45,5 +46,5 @@ int main(int argc, char *argv[])
         return window.get();
     });
     splash.Form_Load();
-    return app.exec();
+    return gui.exec();
 }

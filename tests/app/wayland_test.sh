@@ -9,7 +9,8 @@ program=$1
 command -v weston >/dev/null || { echo "wayland test: weston is missing (scripts/setup weston)"; exit 1; }
 own=$(mktemp -d "${TMPDIR:-/tmp}/resomar-wayland.XXXXXX")
 chmod 700 "$own"
-compositor= pid=
+compositor=
+pid=
 stop() {
     for process in $pid $compositor; do
         kill "$process" 2>/dev/null || true
