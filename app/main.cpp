@@ -2,6 +2,7 @@
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
 #include "ui/splash.hpp"
+#include "ui/translations.hpp"
 
 #include <QApplication>
 #include <cstdio>
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    const ui::Translations translations(ui::userLanguage());
     ui::applyLook(app);
 
     ui::ModalMessageBoxes messages;
