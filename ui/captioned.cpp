@@ -12,6 +12,7 @@ Captioned::Captioned(QWidget *parent)
 void Captioned::setCaption(const QString &caption)
 {
     caption_ = caption;
+    setAccessibleName(caption.trimmed()); // screen readers read the caption, and hear it change
     update();
 }
 
