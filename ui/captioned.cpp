@@ -1,5 +1,6 @@
 #include "captioned.hpp"
 
+#include "captioned_accessible.hpp"
 #include "look.hpp"
 
 namespace ui {
@@ -7,7 +8,9 @@ namespace ui {
 Captioned::Captioned(QWidget *parent)
     : QWidget(parent)
     , backColor_(kGrey)
-{ }
+{
+    presentCaptionsAsGroups();
+}
 
 void Captioned::setCaption(const QString &caption)
 {

@@ -108,7 +108,7 @@ def names(root, roles):
 
 def captions(root):
     """The captions on show: the program's painted captions (panels, frames) and its labels."""
-    return names(root, {pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL, pyatspi.ROLE_LABEL})
+    return names(root, {pyatspi.ROLE_PANEL, pyatspi.ROLE_LABEL})
 
 
 def main_window(app):
