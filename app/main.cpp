@@ -5,6 +5,7 @@
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
 #include "ui/splash.hpp"
+#include "ui/translations.hpp"
 
 #include <QApplication>
 #include <cstdio>
@@ -23,8 +24,9 @@ int main(int argc, char *argv[])
         else
             application = std::make_unique<QApplication>(argc, argv);
     }
-    // The one place to load translations: the application exists, and nothing the program says
-    // has been made yet (Qt's one line when no screen opens comes before and stays untranslated).
+    // Translations load once the application exists and before anything the program says is made
+    // (Qt's one line when no screen opens comes before and stays untranslated).
+    const ui::Translations translations(ui::userLanguage());
 
     if (const auto answer = app::answerCommandLine(QCoreApplication::arguments())) {
         std::fputs(qPrintable(answer->text), answer->status == 0 ? stdout : stderr);

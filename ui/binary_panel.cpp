@@ -1,5 +1,6 @@
 #include "binary_panel.hpp"
 
+#include "copy_menu.hpp"
 #include "inventory.hpp"
 
 namespace ui {
@@ -43,6 +44,8 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
         "111111111", {.font = bold(), .text = Qt::white, .back = Qt::black});
     SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
         {5640, 5400, 1695, 255}, 57, "Affichage Binaire", {.font = bold(), .text = Qt::black});
+    for (QLineEdit *row : {TXT_Adresse1_, TXT_Masque1_, TXT_Resultat1_})
+        CopyMenu::attach(row);
 
     connect(SSCHK_AffichageBinaire_, &QCheckBox::toggled, this,
         &BinaryPanel::SSCHK_AffichageBinaire_Click);

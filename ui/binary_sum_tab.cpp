@@ -1,5 +1,6 @@
 #include "binary_sum_tab.hpp"
 
+#include "copy_menu.hpp"
 #include "core/message.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
@@ -60,6 +61,7 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
             box->setAlignment(Qt::AlignCenter);
             (*bits[r])[p] = box;
         }
+        CopyMenu::attach(std::vector<QLineEdit *>(bits[r]->begin(), bits[r]->end()));
     }
 
     connect(Nombre1_, &QLineEdit::textChanged, this, &BinarySumTab::Nombre1_Change);

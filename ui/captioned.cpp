@@ -1,5 +1,6 @@
 #include "captioned.hpp"
 
+#include "captioned_accessible.hpp"
 #include "look.hpp"
 
 namespace ui {
@@ -7,11 +8,14 @@ namespace ui {
 Captioned::Captioned(QWidget *parent)
     : QWidget(parent)
     , backColor_(kGrey)
-{ }
+{
+    presentCaptionsAsGroups();
+}
 
 void Captioned::setCaption(const QString &caption)
 {
     caption_ = caption;
+    setAccessibleName(caption.trimmed()); // screen readers read the caption, and hear it change
     update();
 }
 

@@ -1,5 +1,6 @@
 #include "mask_tab.hpp"
 
+#include "copy_menu.hpp"
 #include "core/octet_rules.hpp"
 #include "core/subnet_planning.hpp"
 #include "inventory.hpp"
@@ -97,6 +98,9 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25, {.hidden = true});
     CMD_Quitter_ = inv.button(
         panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, "&Quitter", {.font = bold()});
+    CopyMenu::attach(LST_Reseau_);
+    CopyMenu::attach(NbrStationsPossibles_);
+    CopyMenu::attach(Slash_);
 
     // A click on the option already selected changes nothing, so it runs nothing.
     for (int i = 0; i < 3; ++i) {

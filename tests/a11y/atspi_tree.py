@@ -1,0 +1,294 @@
+"""What a screen reader reads of Resomar, over AT-SPI.
+
+Starts the program, waits for its main window, and checks in the accessibility tree that every
+control and caption on show has a French name, that no two controls of one tab share one, that
+captions and labels follow the program's changes with name-change events, and that the texts of
+its message boxes reach the tree. Every wait polls a condition until a deadline.
+"""
+
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+import pyatspi  # noqa: E402
+
+TIMEOUT = 20.0
+CONTROLS = {
+    pyatspi.ROLE_TEXT,
+    pyatspi.ROLE_PUSH_BUTTON,
+    pyatspi.ROLE_RADIO_BUTTON,
+    pyatspi.ROLE_CHECK_BOX,
+    pyatspi.ROLE_LIST,
+    pyatspi.ROLE_PAGE_TAB,
+}
+CAPTIONS = {
+    0: ["1er Réseau IP", "2ème Réseau IP", "Adresse IP", "Masque", "Permet de vérifier si deux "
+        "réseaux IP d'adressage différents, appartiennent au même réseau IP"],
+    1: ["Type de classe", "Masque Réseau", "Nombre de Sous-Réseaux désirés :",
+        "Stations possibles / Sous-Réseau :"],
+    2: ["1er Nombre", "2ème Nombre", "Résultat", "Représentation binaire",
+        "Permet de faire des sommes binaires"],
+}
+RANGE_REFUSAL = "La valeur doit être comprise entre 1 et 254."
+SAME = "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux."
+
+failures = []
+name_events = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+class Timeout(Exception):
+    pass
+
+
+def wait_for(what, condition, timeout=TIMEOUT):
+    """Returns condition()'s first true value, pumping AT-SPI events meanwhile."""
+    deadline = time.monotonic() + timeout
+    while True:
+        pump()
+        try:
+            result = condition()
+        except GLib.Error:
+            result = None  # an object that went away between two calls
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Timeout(what)
+        time.sleep(0.02)
+
+
+def on_name_change(event):
+    # Qt's event names the object, not its new name: read it now, while it is fresh.
+    try:
+        name_events.append((event.source.getRoleName(), event.source.name))
+    except GLib.Error:
+        pass
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def walk(node):
+    """Every descendant of node on show, depth first; hidden subtrees are left out."""
+    for child in node:
+        if child is None or not showing(child):
+            continue
+        yield child
+        yield from walk(child)
+
+
+def find(root, role, name):
+    for node in walk(root):
+        if node.getRole() == role and node.name == name:
+            return node
+    return None
+
+
+def first(nodes, role):
+    return next((node for node in nodes if node.getRole() == role), None)
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def names(root, roles):
+    return [node.name for node in walk(root) if node.getRole() in roles]
+
+
+def captions(root):
+    """The captions on show: the program's painted captions (panels, frames) and its labels."""
+    return names(root, {pyatspi.ROLE_PANEL, pyatspi.ROLE_LABEL})
+
+
+def main_window(app):
+    """The window on show with the tabs (the splash comes first, alone)."""
+    for window in app:
+        if window is not None and showing(window):
+            if first(walk(window), pyatspi.ROLE_PAGE_TAB_LIST) is not None:
+                return window
+    return None
+
+
+def show(tab_list, tab):
+    press(tab)
+    wait_for(f"the tab {tab.name}", lambda: tab_list.name == tab.name)  # named after it
+
+
+def renamed(name):
+    return any(new == name for _, new in name_events)
+
+
+def forget_events(window):
+    """Drops the events received so far. The program's events reach us in the order it sent
+    them, so once a call to it has been answered, those sent before are here."""
+    window.name
+    pump()
+    name_events.clear()
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def press(node):
+    """The node's first action (press, toggle, switch), as a screen reader user would."""
+    action = node.queryAction()
+    check(action.nActions > 0, f"{node.getRoleName()} '{node.name}' has no action")
+    action.doAction(0)
+
+
+def click(node):
+    """A real mouse click in the middle of node, for actions that open a modal box: the box's
+    nested event loop would hold an AT-SPI call until it closes."""
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x, y = box.x + box.width // 2, box.y + box.height // 2
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
+
+
+def type_over(node, keys):
+    click(node)
+    subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+    subprocess.run(["xdotool", "type", "--delay", "20", keys], check=True)
+
+
+def message_box(app, title, text):
+    """The message box on show titled title whose text is text."""
+    for window in app:
+        if window is None or not showing(window) or window.name != title:
+            continue
+        if find(window, pyatspi.ROLE_LABEL, text) is not None:
+            return window
+    return None
+
+
+def close(app, window):
+    """Presses the box's OK button, as a screen reader user would, and waits for it to go."""
+    ok = find(window, pyatspi.ROLE_PUSH_BUTTON, "OK")
+    check(ok is not None, "a message box without its OK button")
+    press(ok)
+    wait_for("the message box to close", lambda: message_box_gone(app, window))
+
+
+def message_box_gone(app, window):
+    return all(child != window or not showing(child) for child in app if child is not None)
+
+
+def main(program):
+    # Listening before the program starts: Qt sends only the events someone listens to, and
+    # learns of the listeners when it connects.
+    pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
+    # A call waits as long as a wait does: the program may be busy with its animation.
+    Atspi.set_timeout(int(TIMEOUT * 1000), int(TIMEOUT * 1000))
+    process = subprocess.Popen([program])
+    try:
+        run(process)
+    except Timeout as timeout:
+        failures.append(f"timed out waiting for {timeout}; on show: {shown_windows(process.pid)}")
+    finally:
+        process.terminate()
+        process.wait(timeout=TIMEOUT)
+    for failure in failures:
+        print("AT-SPI test:", failure)
+    print(f"AT-SPI test: {'failed' if failures else 'passed'}")
+    return 1 if failures else 0
+
+
+def shown_windows(pid):
+    """The windows on show and their labels, to say where a wait was stuck."""
+    app = application(pid)
+    if app is None:
+        return "no program"
+    return [
+        (window.name, names(window, {pyatspi.ROLE_LABEL}))
+        for window in app
+        if window is not None and showing(window)
+    ]
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def run(process):
+    app = wait_for("the program on the accessibility bus", lambda: application(process.pid))
+    app.set_cache_mask(Atspi.Cache.NONE)  # every name read afresh from the program
+    window = wait_for("the main window", lambda: main_window(app))
+    tab_list = wait_for("the tabs", lambda: first(walk(window), pyatspi.ROLE_PAGE_TAB_LIST))
+    tabs = [t for t in tab_list if t.getRole() == pyatspi.ROLE_PAGE_TAB]  # less the arrows
+    tab_names = [t.name for t in tabs]
+    check(tab_names == ["Réseaux Identiques ?", "Calcul d'un Masque IP", "Somme Binaire"],
+          f"tabs named {tab_names}")
+
+    # Each tab: every control and caption named, no two controls alike. Only the page on show
+    # is walked: the others are hidden.
+    for index, tab in enumerate(tabs):
+        show(tab_list, tab)
+        controls = [n for n in walk(window) if n.getRole() in CONTROLS]
+        check(len(controls) > 10, f"tab {index}: only {len(controls)} controls")
+        seen = set()
+        for control in controls:
+            check(control.name.strip(), f"tab {index}: a {control.getRoleName()} without a name")
+            check(control.name not in seen, f"tab {index}: two controls named '{control.name}'")
+            seen.add(control.name)
+        shown = captions(window)
+        for caption in CAPTIONS[index]:
+            check(caption in shown, f"tab {index}: no caption '{caption}' in {shown}")
+
+    # The class found reaches the frame's caption, with an event.
+    show(tab_list, tabs[0])
+    octet = find(window, pyatspi.ROLE_TEXT, "1er réseau, adresse, octet 1")
+    classe_c = "Adresse IP - Type classe C"
+    forget_events(window)
+    type_over(octet, "192")
+    wait_for(f"a caption '{classe_c}'", lambda: classe_c in captions(window))
+    wait_for(f"a name-change event to '{classe_c}'", lambda: renamed(classe_c))
+    type_over(octet, "10")  # 10.0.0.0 with its class mask, for the verification below
+
+    # A refusal: the text of its message box is in the tree.
+    second = find(window, pyatspi.ROLE_TEXT, "2ème réseau, adresse, octet 1")
+    type_over(second, "300")
+    close(app, wait_for("the refusal's message box", lambda: message_box(app, "Erreur de saisie", RANGE_REFUSAL)))
+
+    # The verification: the echo label's change, then the verdict's box.
+    type_over(second, "10")
+    verification = find(
+        window, pyatspi.ROLE_PUSH_BUTTON, "Vérifier si les deux réseaux sont identiques"
+    )
+    wait_for("the verification enabled", lambda: has(verification, pyatspi.STATE_ENABLED))
+    forget_events(window)
+    click(verification)
+    close(app, wait_for("the verdict's message box", lambda: message_box(app, "Vérification", SAME)))
+    check(renamed("Echo Reply"), "no name-change event to 'Echo Reply'")
+    check(find(window, pyatspi.ROLE_LABEL, "Echo Reply"), "no label 'Echo Reply' on show")
+
+    # The binary panel: its captions, and its caption following the network on show.
+    press(find(window, pyatspi.ROLE_CHECK_BOX, "Affichage binaire"))
+    panel = "Affichage Binaire 1er Réseau IP"
+    shown = wait_for(f"a caption '{panel}'", lambda: panel in captions(window) and captions(window))
+    for caption, count in [("Adresse", 1), ("Masque", 3), ("Résultat", 1)]:
+        check(shown.count(caption) == count, f"not {count} captions '{caption}' in {shown}")
+    forget_events(window)
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Afficher l'autre réseau en binaire"))
+    switched = "Affichage Binaire 2ème Réseau IP"
+    wait_for(f"a name-change event to '{switched}'", lambda: renamed(switched))
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
