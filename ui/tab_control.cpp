@@ -9,13 +9,9 @@ TabControl::TabControl(int tabs, QWidget *parent)
         auto *page = new QWidget;
         auto *canvas = new QWidget(page);
         canvas->setObjectName(QStringLiteral("canvas%1").arg(i));
+        canvases_.push_back(canvas);
         addTab(page, QString());
     }
-}
-
-QWidget *TabControl::canvas(int tab) const
-{
-    return widget(tab)->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void TabControl::resizeEvent(QResizeEvent *event)
@@ -33,10 +29,9 @@ void TabControl::showEvent(QShowEvent *event)
 void TabControl::alignCanvases()
 {
     for (int i = 0; i < count(); ++i) {
-        QWidget *page = widget(i);
         // Every page shares the origin of the stack that holds them.
-        const QPoint origin = page->parentWidget()->mapTo(this, QPoint(0, 0));
-        canvas(i)->setGeometry(QRect(-origin, size()));
+        const QPoint origin = widget(i)->parentWidget()->mapTo(this, QPoint(0, 0));
+        canvases_.at(static_cast<std::size_t>(i))->setGeometry(QRect(-origin, size()));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTabWidget>
+#include <vector>
 
 namespace ui {
 
@@ -14,7 +15,10 @@ class TabControl : public QTabWidget
 public:
     TabControl(int tabs, QWidget *parent = nullptr);
 
-    [[nodiscard]] QWidget *canvas(int tab) const;
+    [[nodiscard]] QWidget *canvas(int tab) const
+    {
+        return canvases_.at(static_cast<std::size_t>(tab));
+    }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -22,6 +26,8 @@ protected:
 
 private:
     void alignCanvases();
+
+    std::vector<QWidget *> canvases_;
 };
 
 } // namespace ui
