@@ -1,10 +1,33 @@
 #include "tab_control.hpp"
 
+#include <QTabBar>
+
 namespace ui {
+namespace {
+
+// Each tab takes an equal share of the control's width, whatever its caption, so the three tabs
+// fill their row; the first share starts at the control's left edge.
+class SharedRowTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        const int row = parentWidget() ? parentWidget()->width() : width();
+        const int share = row * (index + 1) / count() - row * index / count();
+        return {share, QTabBar::tabSizeHint(index).height()};
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+
+} // namespace
 
 TabControl::TabControl(int tabs, QWidget *parent)
     : QTabWidget(parent)
 {
+    setTabBar(new SharedRowTabBar);
     for (int i = 0; i < tabs; ++i) {
         auto *page = new QWidget;
         auto *canvas = new QWidget(page);
@@ -16,6 +39,9 @@ TabControl::TabControl(int tabs, QWidget *parent)
 
 void TabControl::resizeEvent(QResizeEvent *event)
 {
+    // The shares follow the control's width: lay the tabs out again before the control places
+    // its tab bar from the tabs' size.
+    tabBar()->setElideMode(tabBar()->elideMode());
     QTabWidget::resizeEvent(event);
     alignCanvases();
 }

@@ -7,7 +7,7 @@ namespace ui {
 
 // A tab control whose tabs lay their widgets out in the control's own coordinates, tab headers
 // included, the way the inventory gives them: each tab holds one canvas the size of the whole
-// control, kept lined up with the control's top-left corner.
+// control, kept lined up with the control's top-left corner. The tabs share their row equally.
 class TabControl : public QTabWidget
 {
     Q_OBJECT
