@@ -2,6 +2,7 @@
 #include "ui/tab_control.hpp"
 
 #include <QTabBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -14,6 +15,56 @@ protected:
         : WindowTest(1)
     { }
 };
+
+const std::string kGrey = "#c0c0c0";
+
+// A pixel's colour as "#rrggbb", readable in a failure.
+std::string colour(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y).name().toStdString();
+}
+
+// Where a point of the window shows the window's own background: on a tab page (or its canvas)
+// with no widget over it, or inside one of the three frames that hold the tabs' widgets, off
+// their outline.
+bool bare(const QWidget &window, const QTabWidget &tabs, int tab, QPoint at)
+{
+    const QWidget *top = window.childAt(at);
+    const QWidget *page = tabs.widget(tab);
+    if (top == page || (top && top->parentWidget() == page))
+        return true;
+    if (!top || !QStringList {"Frame1", "Frame2", "SSFrame5"}.contains(top->objectName()))
+        return false;
+    const QRect inside = top->rect().adjusted(3, top->fontMetrics().height() / 2 + 3, -3, -3);
+    return inside.contains(top->mapFrom(&window, at));
+}
+
+TEST_F(PaintingTest, PaintsTheWindowsGreyWhereNoWidgetCoversIt)
+{
+    const auto *tabs = find<QTabWidget>("SSpanel");
+    for (int tab = 0; tab < 3; ++tab) {
+        select(tab);
+        const QImage image = window.grab().toImage();
+        int checked = 0;
+        for (int y = 0; y < window.height(); y += 3) {
+            for (int x = 0; x < window.width(); x += 3) {
+                if (!bare(window, *tabs, tab, {x, y}))
+                    continue;
+                ++checked;
+                ASSERT_EQ(colour(image, x, y), kGrey)
+                    << "tab " << tab << " at " << x << ", " << y << " under "
+                    << window.childAt(x, y)->objectName().toStdString();
+            }
+        }
+        EXPECT_GT(checked, 5000) << "tab " << tab;
+        // Inside every tab, selected or not, left of its caption.
+        for (int i = 0; i < 3; ++i) {
+            const QRect header = tabs->tabBar()->tabRect(i).translated(tabs->tabBar()->pos());
+            EXPECT_EQ(colour(image, header.left() + 5, header.center().y()), kGrey)
+                << "tab " << i << " with tab " << tab << " selected";
+        }
+    }
+}
 
 // The tabs' left edges and widths, left to right.
 std::vector<std::pair<int, int>> tabSpans(const QTabWidget *tabs)
