@@ -40,7 +40,8 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     : QObject(canvas)
     , messages_(messages)
 {
-    QWidget *frame2 = inv.area(canvas, "Frame2", {240, 900, 7215, 4740}, 2, {.back = kGrey});
+    QWidget *frame2
+        = inv.frame(canvas, "Frame2", {240, 900, 7215, 4740}, 2, QString(), {.back = kGrey});
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
     const PanelLook sunken {.outer = Panel3D::Bevel::Inset};
     Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3, " Type de classe",

@@ -66,6 +66,40 @@ TEST_F(PaintingTest, PaintsTheWindowsGreyWhereNoWidgetCoversIt)
     }
 }
 
+const std::string kShadow = "#808080", kWhite = "#ffffff";
+
+// An etched outline: a shadow line with a white line inside it on the top and left, and a shadow
+// line with a white line outside it on the bottom and right; the line at the top runs halfway
+// down the first line of text.
+void expectEtched(QWidget *frame)
+{
+    const QImage image = frame->grab().toImage();
+    const int w = image.width(), h = image.height(), top = frame->fontMetrics().height() / 2;
+    const std::string name = frame->objectName().toStdString();
+    const struct
+    {
+        const char *where;
+        QPoint shadow, white;
+    } edges[] = {{"top", {w / 2, top}, {w / 2, top + 1}}, {"left", {0, h / 2}, {1, h / 2}},
+        {"bottom", {w / 2, h - 2}, {w / 2, h - 1}}, {"right", {w - 2, h / 2}, {w - 1, h / 2}}};
+    for (const auto &edge : edges) {
+        EXPECT_EQ(colour(image, edge.shadow.x(), edge.shadow.y()), kShadow)
+            << name << " " << edge.where;
+        EXPECT_EQ(colour(image, edge.white.x(), edge.white.y()), kWhite)
+            << name << " " << edge.where;
+    }
+    EXPECT_EQ(colour(image, w / 2, top - 1), kGrey) << name << " above its outline";
+}
+
+TEST_F(PaintingTest, DrawsTheOutlineOfEveryFrameOfATab)
+{
+    const std::pair<const char *, int> frames[] = {{"Frame1", 0}, {"Frame2", 1}, {"SSFrame5", 2}};
+    for (const auto &[name, tab] : frames) {
+        select(tab);
+        expectEtched(find(name));
+    }
+}
+
 // The tabs' left edges and widths, left to right.
 std::vector<std::pair<int, int>> tabSpans(const QTabWidget *tabs)
 {
