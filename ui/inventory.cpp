@@ -42,7 +42,7 @@ QLabel *Inventory::label(
     QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *label = new QLabel(text, in);
-    label->setAlignment(look.align);
+    label->setAlignment((look.align & Qt::AlignHorizontal_Mask) | Qt::AlignTop); // text from the top
     label->setWordWrap(look.wrap);
     colour(label, QPalette::WindowText, QPalette::Window, look);
     return place(label, name, at, focus, look);

@@ -1,6 +1,8 @@
 #include "harness.hpp"
+#include "ui/splash.hpp"
 #include "ui/tab_control.hpp"
 
+#include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -98,6 +100,39 @@ TEST_F(PaintingTest, DrawsTheOutlineOfEveryFrameOfATab)
         select(tab);
         expectEtched(find(name));
     }
+}
+
+// A splash clock whose wait never ends.
+struct HeldClock : ui::SplashClock
+{
+    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
+};
+
+// Every label keeps its row's horizontal alignment and starts its text at the top of its box.
+void expectLabelsFromTheTop(const QWidget &window, const std::map<QString, Qt::Alignment> &across)
+{
+    int labels = 0;
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->objectName().isEmpty() || !label->pixmap().isNull())
+            continue;
+        ++labels;
+        const auto row = across.find(label->objectName());
+        const Qt::Alignment horizontal = row == across.end() ? Qt::AlignLeft : row->second;
+        EXPECT_EQ(label->alignment(), horizontal | Qt::AlignTop)
+            << label->objectName().toStdString();
+    }
+    EXPECT_GT(labels, 0);
+}
+
+TEST_F(PaintingTest, LabelsDrawTheirTextFromTheTop)
+{
+    expectLabelsFromTheTop(window,
+        {{"Label1", Qt::AlignHCenter}, {"Slash", Qt::AlignHCenter},
+            {"LBL_ListeReseau", Qt::AlignRight}});
+    HeldClock clock;
+    const ui::Apropos splash(clock, []() -> QWidget * { return nullptr; });
+    expectLabelsFromTheTop(
+        splash, {{"LBL_Titre", Qt::AlignHCenter}, {"LBL_Version", Qt::AlignHCenter}});
 }
 
 // The tabs' left edges and widths, left to right.
