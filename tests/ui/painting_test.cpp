@@ -1,4 +1,5 @@
 #include "harness.hpp"
+#include "ui/line_shape.hpp"
 #include "ui/splash.hpp"
 #include "ui/tab_control.hpp"
 
@@ -133,6 +134,47 @@ TEST_F(PaintingTest, LabelsDrawTheirTextFromTheTop)
     const ui::Apropos splash(clock, []() -> QWidget * { return nullptr; });
     expectLabelsFromTheTop(
         splash, {{"LBL_Titre", Qt::AlignHCenter}, {"LBL_Version", Qt::AlignHCenter}});
+}
+
+TEST_F(PaintingTest, TheComputersLieAboveTheLines)
+{
+    select(0);
+    auto *frame1 = find("Frame1");
+    const QObjectList stacking = frame1->children(); // bottom first
+    for (const char *line : {"LINE_Ping", "LINE_Retour"}) {
+        for (const char *picture : {"PICT_PC1", "PICT_PC2"}) {
+            EXPECT_LT(stacking.indexOf(find(line)), stacking.indexOf(find(picture)))
+                << line << " under " << picture;
+        }
+    }
+
+    // The red request line drawn back across the first computer, as the verification's first
+    // steps draw it, and the blue reply line across the second one.
+    auto *ping = find<ui::LineShape>("LINE_Ping");
+    auto *retour = find<ui::LineShape>("LINE_Retour");
+    ping->setColor(Qt::red);
+    ping->setX2(0);
+    retour->setColor(Qt::blue);
+    retour->setX2(7455);
+    for (QWidget *widget :
+        {find("PICT_PC1"), find("PICT_PC2"), find("LINE_Ping"), find("LINE_Retour")})
+        widget->show();
+    const QImage image = frame1->grab().toImage();
+    for (const char *name : {"PICT_PC1", "PICT_PC2"}) {
+        const QRect picture = find(name)->geometry();
+        int lineColoured = 0;
+        for (int y = picture.top(); y <= picture.bottom(); ++y) {
+            for (int x = picture.left(); x <= picture.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                lineColoured += pixel == QColor(Qt::red) || pixel == QColor(Qt::blue);
+            }
+        }
+        EXPECT_EQ(lineColoured, 0) << name;
+    }
+    // The lines themselves are painted where no picture covers them.
+    EXPECT_EQ(image.pixelColor(ui::px(60), ui::px(4755)), QColor(Qt::red)) << "left of PICT_PC1";
+    EXPECT_EQ(image.pixelColor(ui::px(7400), ui::px(4755)), QColor(Qt::blue))
+        << "right of PICT_PC2";
 }
 
 // The tabs' left edges and widths, left to right.
