@@ -177,6 +177,42 @@ TEST_F(PaintingTest, TheComputersLieAboveTheLines)
         << "right of PICT_PC2";
 }
 
+// The darkest and the lightest grey level inside a widget, off its border.
+std::pair<int, int> greyRange(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255, lightest = 0;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            lightest = std::max(lightest, qGray(image.pixel(x, y)));
+        }
+    }
+    return {darkest, lightest};
+}
+
+TEST_F(PaintingTest, BitBoxesAreGreyedLikeEveryOtherDisabledBox)
+{
+    select(2);
+    typeOver("Nombre1", "255");
+    const QPalette locked = box("smasque2(0)")->palette();
+    for (const char *name : {"Bit1(0)", "Bit1(7)", "Bit2(3)", "Bit3(0)"}) {
+        QLineEdit *bit = box(name);
+        ASSERT_FALSE(bit->isEnabled()) << name;
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+            EXPECT_EQ(bit->palette().color(QPalette::Disabled, role),
+                locked.color(QPalette::Disabled, role))
+                << name << " role " << role;
+        }
+    }
+    // "1" in grey on grey: no pixel darker than the greyed text, and some as dark as it.
+    EXPECT_EQ(text("Bit1(0)"), "1");
+    const auto [darkest, lightest] = greyRange(box("Bit1(0)"));
+    EXPECT_GE(darkest, 128);
+    EXPECT_LT(darkest, 170);
+    EXPECT_EQ(lightest, 192);
+}
+
 // The tabs' left edges and widths, left to right.
 std::vector<std::pair<int, int>> tabSpans(const QTabWidget *tabs)
 {
