@@ -4,6 +4,7 @@
 #include "core/subnet_planning.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
+#include "option_group.hpp"
 
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -66,6 +67,8 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         group1_->addButton(SSOption1_[i], i);
         group2_->addButton(SSOption2_[i], i);
     }
+    for (QButtonGroup *group : {group1_, group2_})
+        tabToSelectedOption(group);
     LBL_ValeurClasse_ = inv.label(
         panel9, "LBL_ValeurClasse", {5520, 480, 1215, 255}, 12, QString(), {.font = bold()});
 

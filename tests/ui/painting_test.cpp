@@ -3,7 +3,9 @@
 #include "ui/splash.hpp"
 #include "ui/tab_control.hpp"
 
+#include <QApplication>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -211,6 +213,34 @@ TEST_F(PaintingTest, BitBoxesAreGreyedLikeEveryOtherDisabledBox)
     EXPECT_GE(darkest, 128);
     EXPECT_LT(darkest, 170);
     EXPECT_EQ(lightest, 192);
+}
+
+// Where the focus goes from a widget with one key press.
+std::string focusAfter(QWidget *from, Qt::Key key)
+{
+    from->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(from, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    return QApplication::focusWidget()->objectName().toStdString();
+}
+
+TEST_F(PaintingTest, TabLandsOnTheSelectedOptionOfAGroupAndLeavesFromIt)
+{
+    const struct
+    {
+        int classe;
+        const char *addressOption, *maskOption;
+    } cases[] = {{1, "SSOption1(1)", "SSOption2(1)"}, {0, "SSOption1(0)", "SSOption2(0)"},
+        {2, "SSOption1(2)", "SSOption2(2)"}};
+    for (const auto &c : cases) {
+        // Chosen from code, as the other group's click does.
+        find<QRadioButton>(QStringLiteral("SSOption1(%1)").arg(c.classe))->setChecked(true);
+        EXPECT_EQ(focusAfter(box("Adresse1(3)"), Qt::Key_Tab), c.addressOption) << c.classe;
+        // From the option, Tab leaves the group and Shift+Tab comes back to the option.
+        EXPECT_EQ(focusAfter(find(c.addressOption), Qt::Key_Tab), "smasque2(3)") << c.classe;
+        EXPECT_EQ(focusAfter(box("smasque2(3)"), Qt::Key_Backtab), c.addressOption) << c.classe;
+        EXPECT_EQ(focusAfter(find("CMD_Quitter"), Qt::Key_Backtab), c.maskOption) << c.classe;
+        EXPECT_EQ(focusAfter(find(c.maskOption), Qt::Key_Tab), "CMD_Quitter") << c.classe;
+    }
 }
 
 // The tabs' left edges and widths, left to right.
