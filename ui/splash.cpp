@@ -1,11 +1,10 @@
 #include "splash.hpp"
 
+#include "centring.hpp"
 #include "inventory.hpp"
 #include "main_window.hpp"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace ui {
@@ -47,10 +46,7 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
 
 void Apropos::Form_Load()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = frameGeometry().size();
-    move(screen.x() + qRound(screen.width() / 2.0 - outer.width() / 2.0),
-        screen.y() + qRound(screen.height() / 2.0 - outer.height() / 2.0));
+    centreOnScreen(*this);
     LBL_Titre_->setText(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
     LBL_Version_->setText(kCredit);
     show();

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual screen under a window manager (openbox), which puts a title
+# bar and a frame around the main window: both windows must end up centred on the screen with
+# their outer size, frame included.
+set -euo pipefail
+program=$1
+export LC_ALL=${LC_ALL:-C.UTF-8}
+
+for tool in Xvfb xdotool xprop xwininfo openbox; do
+    command -v "$tool" >/dev/null || { echo "window manager test: $tool is missing (scripts/setup installs it)"; exit 1; }
+done
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY # a real X server this time
+
+# A screen of its own: Xvfb picks a free display number itself and says which once it answers.
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime HOME=$runtime
+# -noreset: the server would otherwise start afresh, refusing connections, each time its last
+# client leaves, as the polls below do.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$runtime/display" 2>"$runtime/xvfb.log" &
+xvfb=$!
+pid= wm=
+cleanup() {
+    kill $pid $wm 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$runtime"
+}
+trap cleanup EXIT
+for _ in $(seq 300); do
+    [ -s "$runtime/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || { echo "window manager test: Xvfb ended: $(cat "$runtime/xvfb.log")"; exit 1; }
+    sleep 0.1
+done
+export DISPLAY=:$(head -n 1 "$runtime/display")
+
+fail() { echo "window manager test: $*"; exit 1; }
+
+openbox >"$runtime/openbox.log" 2>&1 &
+wm=$!
+# Openbox names itself on the root window once it manages the screen.
+for _ in $(seq 300); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    kill -0 "$wm" 2>/dev/null || fail "openbox ended: $(cat "$runtime/openbox.log")"
+    sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' \
+    || fail "openbox did not start within 30 s: $(cat "$runtime/openbox.log")"
+
+root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+
+# Prints "left top width height" of the outermost window around window $1: its frame.
+outer() {
+    local id=$1 parent
+    while :; do
+        parent=$(xwininfo -id "$id" -tree | awk '/Parent window id:/ {print $4}')
+        [ "$parent" = "$root" ] && break
+        id=$parent
+    done
+    xwininfo -id "$id" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
+        /Width:/ {w = $2} /Height:/ {h = $2} /Border width:/ {b = $3}
+        END {print x, y, w + 2 * b, h + 2 * b}'
+}
+# Whether window $1 is centred with its outer size, to the pixel (the middle may fall on a half).
+centred() {
+    local x y w h
+    read -r x y w h < <(outer "$1") || return 1
+    [ $(((2 * x - (screen_width - w)) ** 2)) -le 4 ] && [ $(((2 * y - (screen_height - h)) ** 2)) -le 4 ]
+}
+# Waits until window $1 is centred: the program centres it again once the frame is on.
+expect_centred() {
+    for _ in $(seq 50); do
+        centred "$1" 2>/dev/null && return
+        sleep 0.1
+    done
+    fail "$2 not centred with its frame: $(outer "$1" 2>/dev/null || echo gone) on a ${screen_width}x$screen_height screen"
+}
+
+"$program" &
+pid=$!
+splash=$(xdotool search --sync --onlyvisible --name 'propos de Resomar$' | head -n 1)
+expect_centred "$splash" "the splash"
+main=$(xdotool search --sync --onlyvisible --name '^v1\.20 Resomar $' | head -n 1)
+expect_centred "$main" "the main window"
+read -r x y w h < <(outer "$main")
+[ "$h" -gt 428 ] || fail "the main window has no title bar ($w x $h): no window manager framed it"
+
+echo "window manager test: splash and main window centred with their frames (main: $w x $h at $x, $y)"
