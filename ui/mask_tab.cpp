@@ -285,6 +285,8 @@ void MaskTab::CMD_Calcul_Click()
 
 void MaskTab::SSpanel_Click()
 {
+    // Deliberate: the binary panel's flag is left alone, so after a tab change the switch button
+    // still goes to the network it names.
     affiche_Mask();
 }
 

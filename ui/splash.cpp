@@ -17,6 +17,8 @@ const QString kCredit = QStringLiteral("Calculs d'adressage IPv4\npour la classe
 void TimerSplashClock::wait(
     std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
 {
+    // Deliberate: a monotonic timer, not the time of day polled in a loop, so a wait begun just
+    // before midnight or across a clock change still lasts two seconds.
     QTimer::singleShot(duration, Qt::PreciseTimer, context, std::move(done));
 }
 
