@@ -1,10 +1,13 @@
 #include "harness.hpp"
 #include "ui/line_shape.hpp"
+#include "ui/panel_3d.hpp"
 #include "ui/splash.hpp"
 #include "ui/tab_control.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -276,6 +279,109 @@ TEST(TabControlTest, SharesFollowTheControlsWidth)
     tabs.resize(601, 200);
     EXPECT_EQ(
         tabSpans(&tabs), (std::vector<std::pair<int, int>> {{0, 200}, {200, 200}, {400, 201}}));
+}
+
+using Bevel = ui::Panel3D::Bevel;
+
+TEST(Panel3DTest, BevelsAreLightTopLeftAndDarkBottomRightWhenRaisedAndTheReverseWhenInset)
+{
+    const struct
+    {
+        Bevel outer, inner;
+    } cases[] = {{Bevel::Raised, Bevel::None}, {Bevel::Inset, Bevel::None},
+        {Bevel::Raised, Bevel::Inset}, {Bevel::Inset, Bevel::Raised}};
+    for (const auto &c : cases) {
+        ui::Panel3D panel;
+        panel.resize(60, 40);
+        panel.setOuterBevel(c.outer);
+        panel.setInnerBevel(c.inner);
+        const QImage image = panel.grab().toImage();
+        const auto light = [](Bevel bevel, bool topLeft) {
+            return (bevel == Bevel::Raised) == topLeft ? kWhite : kShadow;
+        };
+        const std::string label = "outer " + std::to_string(static_cast<int>(c.outer)) + ", inner "
+            + std::to_string(static_cast<int>(c.inner));
+        // The outer bevel on the panel's edge; the border inside it; the inner bevel inside that.
+        for (const auto &[bevel, at] : {std::pair {c.outer, 0}, std::pair {c.inner, 4}}) {
+            if (bevel == Bevel::None)
+                continue;
+            EXPECT_EQ(colour(image, 30, at), light(bevel, true)) << label << ": top at " << at;
+            EXPECT_EQ(colour(image, at, 20), light(bevel, true)) << label << ": left at " << at;
+            EXPECT_EQ(colour(image, 30, 39 - at), light(bevel, false))
+                << label << ": bottom at " << at;
+            EXPECT_EQ(colour(image, 59 - at, 20), light(bevel, false))
+                << label << ": right at " << at;
+        }
+        EXPECT_EQ(colour(image, 2, 20), kGrey) << label << ": the border";
+        EXPECT_EQ(colour(image, 30, 20), kGrey) << label << ": the face";
+        if (c.inner == Bevel::None) {
+            EXPECT_EQ(colour(image, 4, 20), kGrey) << label << ": no inner bevel";
+        }
+    }
+}
+
+TEST_F(PaintingTest, PushButtonsShowTheirBackColourOnTheirFace)
+{
+    select(0);
+    find<QCheckBox>("SSCHK_AffichageBinaire")->setChecked(true);
+    const std::pair<const char *, std::string> buttons[]
+        = {{"CMD_AutreReseau", "#808080"}, {"CMD_Effacer", kGrey}, {"CMD2_Quitter", kGrey}};
+    for (const auto &[name, face] : buttons) {
+        QWidget *button = find(name);
+        const QImage image = button->grab().toImage();
+        // Left of the caption, halfway down, and below it in the middle, inside the edge.
+        EXPECT_EQ(colour(image, 2, image.height() / 2), face) << name;
+        EXPECT_EQ(colour(image, image.width() / 2, image.height() - 3), face) << name;
+        // The raised edge: light top left, black outline and shadow bottom right.
+        EXPECT_EQ(colour(image, image.width() / 2, 0), kWhite) << name;
+        EXPECT_EQ(colour(image, 0, image.height() / 2), kWhite) << name;
+        EXPECT_EQ(colour(image, image.width() / 2, image.height() - 1), "#000000") << name;
+        EXPECT_EQ(colour(image, image.width() - 2, image.height() / 2), kShadow) << name;
+    }
+}
+
+// A line that records the parts of its container it is asked to paint.
+class RecordedLine : public ui::LineShape
+{
+public:
+    using LineShape::LineShape;
+    QRegion painted;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        painted += event->region();
+        LineShape::paintEvent(event);
+    }
+};
+
+TEST(LineShapeTest, AMovedEndRepaintsWhereTheLineWasAndWhereItIs)
+{
+    QWidget container;
+    container.resize(400, 100);
+    auto *line = new RecordedLine(&container);
+    line->setLineWidth(2);
+    line->setX1(ui::twips(10));
+    line->setY1(ui::twips(50));
+    line->setX2(ui::twips(100));
+    line->setY2(ui::twips(50));
+    container.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&container));
+    QCoreApplication::processEvents();
+
+    // One end moved while the event loop runs: the next paint covers both places.
+    line->painted = QRegion();
+    line->setX1(ui::twips(200));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !line->painted.isEmpty(); }));
+    for (const QPoint at : {QPoint(20, 50), QPoint(60, 50), QPoint(150, 50), QPoint(199, 50)})
+        EXPECT_TRUE(line->painted.contains(at)) << at.x() << ", " << at.y();
+
+    // Moved with the event loop blocked: repaintNow() paints both places at once.
+    line->painted = QRegion();
+    line->setX2(ui::twips(380));
+    line->repaintNow();
+    for (const QPoint at : {QPoint(110, 50), QPoint(150, 50), QPoint(300, 50), QPoint(379, 50)})
+        EXPECT_TRUE(line->painted.contains(at)) << "at once: " << at.x() << ", " << at.y();
 }
 
 } // namespace
