@@ -84,6 +84,8 @@ std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
         table.remplacement};
 }
 
+// Deliberate: counts 127 to 254 borrow all eight bits instead of finding no bit count at all;
+// class C then has no station left, and its count is refused like one out of range.
 SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Classe> classeAdresse,
     std::optional<Classe> classeMasque, const Octets &adresse)
 {

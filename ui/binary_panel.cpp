@@ -62,6 +62,8 @@ void BinaryPanel::showRows(const core::NetworkRows &rows)
 void BinaryPanel::Affiche_Binaire1(const core::Octets &adresse, const core::Octets &masque)
 {
     rows1_ = core::renderNetwork(adresse, masque);
+    // Deliberate: the boxes take only the rows of the network on show, so they always match the
+    // panel's caption; a verification never leaves network 2's rows under network 1's caption.
     if (onShow_ == Network::First)
         showRows(rows1_);
 }
@@ -105,6 +107,7 @@ void BinaryPanel::captionFor(Network network)
 
 void BinaryPanel::CMD_AutreReseau_Click()
 {
+    // Deliberate: always to the network named on the button, whatever ran since the last click.
     if (onShow_ == Network::First) {
         captionFor(Network::Second);
         Affiche_Reseau2();

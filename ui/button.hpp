@@ -4,8 +4,8 @@
 
 namespace ui {
 
-// A push button whose caption wraps onto several lines when it is wider than the button, as
-// "  Notation       &Slash" does on its narrow button.
+// A push button with a classic face, flat in its back colour, whose caption wraps onto several
+// lines when it is wider than the button, as "  Notation       &Slash" does on its narrow button.
 class Button : public QPushButton
 {
     Q_OBJECT

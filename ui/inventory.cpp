@@ -42,7 +42,8 @@ QLabel *Inventory::label(
     QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *label = new QLabel(text, in);
-    label->setAlignment(look.align);
+    label->setAlignment(
+        (look.align & Qt::AlignHorizontal_Mask) | Qt::AlignTop); // text from the top
     label->setWordWrap(look.wrap);
     colour(label, QPalette::WindowText, QPalette::Window, look);
     return place(label, name, at, focus, look);
@@ -53,6 +54,7 @@ QLabel *Inventory::picture(QWidget *in, const QString &name, Twips at, int focus
     auto *picture = new QLabel(in);
     picture->setPixmap(programIcon().pixmap(32, 32));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setAutoFillBackground(true); // a picture box hides what lies under it
     return place(picture, name, at, focus, look);
 }
 

@@ -11,6 +11,9 @@ LineShape::LineShape(QWidget *container)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(container->rect());
+    // A line is drawn on its container's surface: every widget placed on the container, before
+    // or after the line, lies above it.
+    lower();
 }
 
 void LineShape::setX1(double twips)

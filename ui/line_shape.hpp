@@ -6,7 +6,8 @@
 namespace ui {
 
 // A straight line between two end points given in twips in its container's coordinates. It
-// lies over the whole container, lets the mouse through, and paints only the line.
+// covers the whole container under the container's other widgets, lets the mouse through, and
+// paints only the line.
 class LineShape : public QWidget
 {
     Q_OBJECT

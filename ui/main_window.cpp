@@ -1,12 +1,11 @@
 #include "main_window.hpp"
 
 #include "accessible_names.hpp"
+#include "centring.hpp"
 #include "tab_control.hpp"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPushButton>
-#include <QScreen>
 
 namespace ui {
 
@@ -43,14 +42,7 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
 void MainWindow::Form_Load()
 {
     setWindowTitle(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
-    // Centred from the outer size, in floating point, and not pulled back onto a small screen.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = frameGeometry().size();
-    const float left
-        = static_cast<float>(screen.width()) / 2 - static_cast<float>(outer.width()) / 2;
-    const float top
-        = static_cast<float>(screen.height()) / 2 - static_cast<float>(outer.height()) / 2;
-    move(screen.x() + qRound(left), screen.y() + qRound(top));
+    centreOnScreen(*this);
     SSpanel_->setTabText(0, QStringLiteral("&Réseaux Identiques ?"));
     SSpanel_->setTabText(1, QStringLiteral("&Calcul d'un Masque IP"));
     SSpanel_->setTabText(2, QStringLiteral("&Somme Binaire"));

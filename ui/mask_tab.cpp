@@ -5,6 +5,7 @@
 #include "core/subnet_planning.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
+#include "option_group.hpp"
 
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -41,7 +42,8 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     : QObject(canvas)
     , messages_(messages)
 {
-    QWidget *frame2 = inv.area(canvas, "Frame2", {240, 900, 7215, 4740}, 2, {.back = kGrey});
+    QWidget *frame2
+        = inv.frame(canvas, "Frame2", {240, 900, 7215, 4740}, 2, QString(), {.back = kGrey});
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
     const PanelLook sunken {.outer = Panel3D::Bevel::Inset};
     Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3, " Type de classe",
@@ -66,6 +68,8 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         group1_->addButton(SSOption1_[i], i);
         group2_->addButton(SSOption2_[i], i);
     }
+    for (QButtonGroup *group : {group1_, group2_})
+        tabToSelectedOption(group);
     LBL_ValeurClasse_ = inv.label(
         panel9, "LBL_ValeurClasse", {5520, 480, 1215, 255}, 12, QString(), {.font = bold()});
 
@@ -285,6 +289,8 @@ void MaskTab::CMD_Calcul_Click()
 
 void MaskTab::SSpanel_Click()
 {
+    // Deliberate: the binary panel's flag is left alone, so after a tab change the switch button
+    // still goes to the network it names.
     affiche_Mask();
 }
 

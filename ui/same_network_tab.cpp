@@ -47,7 +47,7 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
     , messages_(messages)
     , pace_(pace)
 {
-    QWidget *frame1 = inv.area(canvas, "Frame1", {195, 630, 7455, 5775}, 32);
+    QWidget *frame1 = inv.frame(canvas, "Frame1", {195, 630, 7455, 5775}, 32, QString());
     inv.label(frame1, "Label1", {120, 240, 7215, 495}, 75,
         "Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même "
         "réseau IP",

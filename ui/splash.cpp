@@ -1,11 +1,10 @@
 #include "splash.hpp"
 
+#include "centring.hpp"
 #include "inventory.hpp"
 #include "main_window.hpp"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace ui {
@@ -18,6 +17,8 @@ const QString kCredit = QStringLiteral("Calculs d'adressage IPv4\npour la classe
 void TimerSplashClock::wait(
     std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
 {
+    // Deliberate: a monotonic timer, not the time of day polled in a loop, so a wait begun just
+    // before midnight or across a clock change still lasts two seconds.
     QTimer::singleShot(duration, Qt::PreciseTimer, context, std::move(done));
 }
 
@@ -47,10 +48,7 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
 
 void Apropos::Form_Load()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = frameGeometry().size();
-    move(screen.x() + qRound(screen.width() / 2.0 - outer.width() / 2.0),
-        screen.y() + qRound(screen.height() / 2.0 - outer.height() / 2.0));
+    centreOnScreen(*this);
     LBL_Titre_->setText(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
     LBL_Version_->setText(kCredit);
     show();

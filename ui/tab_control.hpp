@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QTabWidget>
+#include <vector>
 
 namespace ui {
 
 // A tab control whose tabs lay their widgets out in the control's own coordinates, tab headers
 // included, the way the inventory gives them: each tab holds one canvas the size of the whole
-// control, kept lined up with the control's top-left corner.
+// control, kept lined up with the control's top-left corner. The tabs share their row equally.
 class TabControl : public QTabWidget
 {
     Q_OBJECT
@@ -14,7 +15,10 @@ class TabControl : public QTabWidget
 public:
     TabControl(int tabs, QWidget *parent = nullptr);
 
-    [[nodiscard]] QWidget *canvas(int tab) const;
+    [[nodiscard]] QWidget *canvas(int tab) const
+    {
+        return canvases_.at(static_cast<std::size_t>(tab));
+    }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -22,6 +26,8 @@ protected:
 
 private:
     void alignCanvases();
+
+    std::vector<QWidget *> canvases_;
 };
 
 } // namespace ui

@@ -45,9 +45,10 @@ TEST_F(SplashTest, ShowsTheTitleCentredAndWaitsTwoSeconds)
         << "the title is clipped";
     EXPECT_EQ(splash.size(), QSize(193, 97));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    // Left = screen width / 2 - window width / 2, from the size the window has when it loads.
-    EXPECT_NEAR(splash.pos().x(), screen.width() / 2.0 - splash.width() / 2.0, 1);
-    EXPECT_NEAR(splash.pos().y(), screen.height() / 2.0 - splash.height() / 2.0, 1);
+    // Left = screen width / 2 - outer width / 2, frame included once the window is shown.
+    const QRect outer = splash.frameGeometry();
+    EXPECT_NEAR(outer.x(), screen.width() / 2.0 - outer.width() / 2.0, 1);
+    EXPECT_NEAR(outer.y(), screen.height() / 2.0 - outer.height() / 2.0, 1);
     EXPECT_EQ(clock.asked, std::chrono::milliseconds(2000));
     EXPECT_EQ(created, 0);
     EXPECT_FALSE(main.isVisible());

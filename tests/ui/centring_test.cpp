@@ -1,0 +1,31 @@
+#include "harness.hpp"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// The off-screen platform puts a thin frame around every shown window, as a window manager
+// would: the main window, created centred on its own size, is centred again with its frame.
+TEST(CentringTest, TheMainWindowIsCentredWithItsFrameOnceShown)
+{
+    test::RecordingMessageBoxes messages;
+    ui::MainWindow window(messages, ui::Pace {});
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window.pos(),
+        screen.topLeft() + QPoint(screen.width() / 2 - 258, screen.height() / 2 - 214));
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect outer = window.frameGeometry();
+    ASSERT_GT(outer.width(), window.width()) << "no frame to centre with";
+    EXPECT_NEAR(outer.x(), screen.x() + screen.width() / 2.0 - outer.width() / 2.0, 1);
+    EXPECT_NEAR(outer.y(), screen.y() + screen.height() / 2.0 - outer.height() / 2.0, 1);
+
+    // Moved by the user afterwards, it stays where it was put.
+    window.move(outer.topLeft() + QPoint(40, 30));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry().topLeft(), outer.topLeft() + QPoint(40, 30));
+}
+
+} // namespace

@@ -1,0 +1,387 @@
+#include "harness.hpp"
+#include "ui/line_shape.hpp"
+#include "ui/panel_3d.hpp"
+#include "ui/splash.hpp"
+#include "ui/tab_control.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+using test::WindowTest;
+
+class PaintingTest : public WindowTest
+{
+protected:
+    PaintingTest()
+        : WindowTest(1)
+    { }
+};
+
+const std::string kGrey = "#c0c0c0";
+
+// A pixel's colour as "#rrggbb", readable in a failure.
+std::string colour(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y).name().toStdString();
+}
+
+// Where a point of the window shows the window's own background: on a tab page (or its canvas)
+// with no widget over it, or inside one of the three frames that hold the tabs' widgets, off
+// their outline.
+bool bare(const QWidget &window, const QTabWidget &tabs, int tab, QPoint at)
+{
+    const QWidget *top = window.childAt(at);
+    const QWidget *page = tabs.widget(tab);
+    if (top == page || (top && top->parentWidget() == page))
+        return true;
+    if (!top || !QStringList {"Frame1", "Frame2", "SSFrame5"}.contains(top->objectName()))
+        return false;
+    const QRect inside = top->rect().adjusted(3, top->fontMetrics().height() / 2 + 3, -3, -3);
+    return inside.contains(top->mapFrom(&window, at));
+}
+
+TEST_F(PaintingTest, PaintsTheWindowsGreyWhereNoWidgetCoversIt)
+{
+    const auto *tabs = find<QTabWidget>("SSpanel");
+    for (int tab = 0; tab < 3; ++tab) {
+        select(tab);
+        const QImage image = window.grab().toImage();
+        int checked = 0;
+        for (int y = 0; y < window.height(); y += 3) {
+            for (int x = 0; x < window.width(); x += 3) {
+                if (!bare(window, *tabs, tab, {x, y}))
+                    continue;
+                ++checked;
+                ASSERT_EQ(colour(image, x, y), kGrey)
+                    << "tab " << tab << " at " << x << ", " << y << " under "
+                    << window.childAt(x, y)->objectName().toStdString();
+            }
+        }
+        EXPECT_GT(checked, 5000) << "tab " << tab;
+        // Inside every tab, selected or not, left of its caption.
+        for (int i = 0; i < 3; ++i) {
+            const QRect header = tabs->tabBar()->tabRect(i).translated(tabs->tabBar()->pos());
+            EXPECT_EQ(colour(image, header.left() + 5, header.center().y()), kGrey)
+                << "tab " << i << " with tab " << tab << " selected";
+        }
+    }
+}
+
+const std::string kShadow = "#808080", kWhite = "#ffffff";
+
+// An etched outline: a shadow line with a white line inside it on the top and left, and a shadow
+// line with a white line outside it on the bottom and right; the line at the top runs halfway
+// down the first line of text.
+void expectEtched(QWidget *frame)
+{
+    const QImage image = frame->grab().toImage();
+    const int w = image.width(), h = image.height(), top = frame->fontMetrics().height() / 2;
+    const std::string name = frame->objectName().toStdString();
+    const struct
+    {
+        const char *where;
+        QPoint shadow, white;
+    } edges[] = {{"top", {w / 2, top}, {w / 2, top + 1}}, {"left", {0, h / 2}, {1, h / 2}},
+        {"bottom", {w / 2, h - 2}, {w / 2, h - 1}}, {"right", {w - 2, h / 2}, {w - 1, h / 2}}};
+    for (const auto &edge : edges) {
+        EXPECT_EQ(colour(image, edge.shadow.x(), edge.shadow.y()), kShadow)
+            << name << " " << edge.where;
+        EXPECT_EQ(colour(image, edge.white.x(), edge.white.y()), kWhite)
+            << name << " " << edge.where;
+    }
+    EXPECT_EQ(colour(image, w / 2, top - 1), kGrey) << name << " above its outline";
+}
+
+TEST_F(PaintingTest, DrawsTheOutlineOfEveryFrameOfATab)
+{
+    const std::pair<const char *, int> frames[] = {{"Frame1", 0}, {"Frame2", 1}, {"SSFrame5", 2}};
+    for (const auto &[name, tab] : frames) {
+        select(tab);
+        expectEtched(find(name));
+    }
+}
+
+// A splash clock whose wait never ends.
+struct HeldClock : ui::SplashClock
+{
+    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
+};
+
+// Every label keeps its row's horizontal alignment and starts its text at the top of its box.
+void expectLabelsFromTheTop(const QWidget &window, const std::map<QString, Qt::Alignment> &across)
+{
+    int labels = 0;
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->objectName().isEmpty() || !label->pixmap().isNull())
+            continue;
+        ++labels;
+        const auto row = across.find(label->objectName());
+        const Qt::Alignment horizontal = row == across.end() ? Qt::AlignLeft : row->second;
+        EXPECT_EQ(label->alignment(), horizontal | Qt::AlignTop)
+            << label->objectName().toStdString();
+    }
+    EXPECT_GT(labels, 0);
+}
+
+TEST_F(PaintingTest, LabelsDrawTheirTextFromTheTop)
+{
+    expectLabelsFromTheTop(window,
+        {{"Label1", Qt::AlignHCenter}, {"Slash", Qt::AlignHCenter},
+            {"LBL_ListeReseau", Qt::AlignRight}});
+    HeldClock clock;
+    const ui::Apropos splash(clock, []() -> QWidget * { return nullptr; });
+    expectLabelsFromTheTop(
+        splash, {{"LBL_Titre", Qt::AlignHCenter}, {"LBL_Version", Qt::AlignHCenter}});
+}
+
+TEST_F(PaintingTest, TheComputersLieAboveTheLines)
+{
+    select(0);
+    auto *frame1 = find("Frame1");
+    const QObjectList stacking = frame1->children(); // bottom first
+    for (const char *line : {"LINE_Ping", "LINE_Retour"}) {
+        for (const char *picture : {"PICT_PC1", "PICT_PC2"}) {
+            EXPECT_LT(stacking.indexOf(find(line)), stacking.indexOf(find(picture)))
+                << line << " under " << picture;
+        }
+    }
+
+    // The red request line drawn back across the first computer, as the verification's first
+    // steps draw it, and the blue reply line across the second one.
+    auto *ping = find<ui::LineShape>("LINE_Ping");
+    auto *retour = find<ui::LineShape>("LINE_Retour");
+    ping->setColor(Qt::red);
+    ping->setX2(0);
+    retour->setColor(Qt::blue);
+    retour->setX2(7455);
+    for (QWidget *widget :
+        {find("PICT_PC1"), find("PICT_PC2"), find("LINE_Ping"), find("LINE_Retour")})
+        widget->show();
+    const QImage image = frame1->grab().toImage();
+    for (const char *name : {"PICT_PC1", "PICT_PC2"}) {
+        const QRect picture = find(name)->geometry();
+        int lineColoured = 0;
+        for (int y = picture.top(); y <= picture.bottom(); ++y) {
+            for (int x = picture.left(); x <= picture.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                lineColoured += pixel == QColor(Qt::red) || pixel == QColor(Qt::blue);
+            }
+        }
+        EXPECT_EQ(lineColoured, 0) << name;
+    }
+    // The lines themselves are painted where no picture covers them.
+    EXPECT_EQ(image.pixelColor(ui::px(60), ui::px(4755)), QColor(Qt::red)) << "left of PICT_PC1";
+    EXPECT_EQ(image.pixelColor(ui::px(7400), ui::px(4755)), QColor(Qt::blue))
+        << "right of PICT_PC2";
+}
+
+// The darkest and the lightest grey level inside a widget, off its border.
+std::pair<int, int> greyRange(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255, lightest = 0;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            lightest = std::max(lightest, qGray(image.pixel(x, y)));
+        }
+    }
+    return {darkest, lightest};
+}
+
+TEST_F(PaintingTest, BitBoxesAreGreyedLikeEveryOtherDisabledBox)
+{
+    select(2);
+    typeOver("Nombre1", "255");
+    const QPalette locked = box("smasque2(0)")->palette();
+    for (const char *name : {"Bit1(0)", "Bit1(7)", "Bit2(3)", "Bit3(0)"}) {
+        QLineEdit *bit = box(name);
+        ASSERT_FALSE(bit->isEnabled()) << name;
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+            EXPECT_EQ(bit->palette().color(QPalette::Disabled, role),
+                locked.color(QPalette::Disabled, role))
+                << name << " role " << role;
+        }
+    }
+    // "1" in grey on grey: no pixel darker than the greyed text, and some as dark as it.
+    EXPECT_EQ(text("Bit1(0)"), "1");
+    const auto [darkest, lightest] = greyRange(box("Bit1(0)"));
+    EXPECT_GE(darkest, 128);
+    EXPECT_LT(darkest, 170);
+    EXPECT_EQ(lightest, 192);
+}
+
+// Where the focus goes from a widget with one key press.
+std::string focusAfter(QWidget *from, Qt::Key key)
+{
+    from->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(from, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    return QApplication::focusWidget()->objectName().toStdString();
+}
+
+TEST_F(PaintingTest, TabLandsOnTheSelectedOptionOfAGroupAndLeavesFromIt)
+{
+    const struct
+    {
+        int classe;
+        const char *addressOption, *maskOption;
+    } cases[] = {{1, "SSOption1(1)", "SSOption2(1)"}, {0, "SSOption1(0)", "SSOption2(0)"},
+        {2, "SSOption1(2)", "SSOption2(2)"}};
+    for (const auto &c : cases) {
+        // Chosen from code, as the other group's click does.
+        find<QRadioButton>(QStringLiteral("SSOption1(%1)").arg(c.classe))->setChecked(true);
+        EXPECT_EQ(focusAfter(box("Adresse1(3)"), Qt::Key_Tab), c.addressOption) << c.classe;
+        // From the option, Tab leaves the group and Shift+Tab comes back to the option.
+        EXPECT_EQ(focusAfter(find(c.addressOption), Qt::Key_Tab), "smasque2(3)") << c.classe;
+        EXPECT_EQ(focusAfter(box("smasque2(3)"), Qt::Key_Backtab), c.addressOption) << c.classe;
+        EXPECT_EQ(focusAfter(find("CMD_Quitter"), Qt::Key_Backtab), c.maskOption) << c.classe;
+        EXPECT_EQ(focusAfter(find(c.maskOption), Qt::Key_Tab), "CMD_Quitter") << c.classe;
+    }
+}
+
+// The tabs' left edges and widths, left to right.
+std::vector<std::pair<int, int>> tabSpans(const QTabWidget *tabs)
+{
+    std::vector<std::pair<int, int>> spans;
+    const QTabBar *bar = tabs->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+        const QRect rect = bar->tabRect(i).translated(bar->pos());
+        spans.emplace_back(rect.left(), rect.width());
+    }
+    return spans;
+}
+
+TEST_F(PaintingTest, TheThreeTabsShareTheirRowEqually)
+{
+    const auto *tabs = find<QTabWidget>("SSpanel");
+    ASSERT_EQ(tabs->width(), 517);
+    const std::vector<std::pair<int, int>> expected {{0, 172}, {172, 172}, {344, 173}};
+    EXPECT_EQ(tabSpans(tabs), expected);
+}
+
+TEST(TabControlTest, SharesFollowTheControlsWidth)
+{
+    ui::TabControl tabs(3);
+    tabs.setTabText(0, "&Un");
+    tabs.setTabText(1, "Un onglet bien plus long que les autres");
+    tabs.setTabText(2, "Trois");
+    tabs.resize(300, 200);
+    tabs.show();
+    EXPECT_EQ(
+        tabSpans(&tabs), (std::vector<std::pair<int, int>> {{0, 100}, {100, 100}, {200, 100}}));
+    tabs.resize(601, 200);
+    EXPECT_EQ(
+        tabSpans(&tabs), (std::vector<std::pair<int, int>> {{0, 200}, {200, 200}, {400, 201}}));
+}
+
+using Bevel = ui::Panel3D::Bevel;
+
+TEST(Panel3DTest, BevelsAreLightTopLeftAndDarkBottomRightWhenRaisedAndTheReverseWhenInset)
+{
+    const struct
+    {
+        Bevel outer, inner;
+    } cases[] = {{Bevel::Raised, Bevel::None}, {Bevel::Inset, Bevel::None},
+        {Bevel::Raised, Bevel::Inset}, {Bevel::Inset, Bevel::Raised}};
+    for (const auto &c : cases) {
+        ui::Panel3D panel;
+        panel.resize(60, 40);
+        panel.setOuterBevel(c.outer);
+        panel.setInnerBevel(c.inner);
+        const QImage image = panel.grab().toImage();
+        const auto light = [](Bevel bevel, bool topLeft) {
+            return (bevel == Bevel::Raised) == topLeft ? kWhite : kShadow;
+        };
+        const std::string label = "outer " + std::to_string(static_cast<int>(c.outer)) + ", inner "
+            + std::to_string(static_cast<int>(c.inner));
+        // The outer bevel on the panel's edge; the border inside it; the inner bevel inside that.
+        for (const auto &[bevel, at] : {std::pair {c.outer, 0}, std::pair {c.inner, 4}}) {
+            if (bevel == Bevel::None)
+                continue;
+            EXPECT_EQ(colour(image, 30, at), light(bevel, true)) << label << ": top at " << at;
+            EXPECT_EQ(colour(image, at, 20), light(bevel, true)) << label << ": left at " << at;
+            EXPECT_EQ(colour(image, 30, 39 - at), light(bevel, false))
+                << label << ": bottom at " << at;
+            EXPECT_EQ(colour(image, 59 - at, 20), light(bevel, false))
+                << label << ": right at " << at;
+        }
+        EXPECT_EQ(colour(image, 2, 20), kGrey) << label << ": the border";
+        EXPECT_EQ(colour(image, 30, 20), kGrey) << label << ": the face";
+        if (c.inner == Bevel::None) {
+            EXPECT_EQ(colour(image, 4, 20), kGrey) << label << ": no inner bevel";
+        }
+    }
+}
+
+TEST_F(PaintingTest, PushButtonsShowTheirBackColourOnTheirFace)
+{
+    select(0);
+    find<QCheckBox>("SSCHK_AffichageBinaire")->setChecked(true);
+    const std::pair<const char *, std::string> buttons[]
+        = {{"CMD_AutreReseau", "#808080"}, {"CMD_Effacer", kGrey}, {"CMD2_Quitter", kGrey}};
+    for (const auto &[name, face] : buttons) {
+        QWidget *button = find(name);
+        const QImage image = button->grab().toImage();
+        // Left of the caption, halfway down, and below it in the middle, inside the edge.
+        EXPECT_EQ(colour(image, 2, image.height() / 2), face) << name;
+        EXPECT_EQ(colour(image, image.width() / 2, image.height() - 3), face) << name;
+        // The raised edge: light top left, black outline and shadow bottom right.
+        EXPECT_EQ(colour(image, image.width() / 2, 0), kWhite) << name;
+        EXPECT_EQ(colour(image, 0, image.height() / 2), kWhite) << name;
+        EXPECT_EQ(colour(image, image.width() / 2, image.height() - 1), "#000000") << name;
+        EXPECT_EQ(colour(image, image.width() - 2, image.height() / 2), kShadow) << name;
+    }
+}
+
+// A line that records the parts of its container it is asked to paint.
+class RecordedLine : public ui::LineShape
+{
+public:
+    using LineShape::LineShape;
+    QRegion painted;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        painted += event->region();
+        LineShape::paintEvent(event);
+    }
+};
+
+TEST(LineShapeTest, AMovedEndRepaintsWhereTheLineWasAndWhereItIs)
+{
+    QWidget container;
+    container.resize(400, 100);
+    auto *line = new RecordedLine(&container);
+    line->setLineWidth(2);
+    line->setX1(ui::twips(10));
+    line->setY1(ui::twips(50));
+    line->setX2(ui::twips(100));
+    line->setY2(ui::twips(50));
+    container.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&container));
+    QCoreApplication::processEvents();
+
+    // One end moved while the event loop runs: the next paint covers both places.
+    line->painted = QRegion();
+    line->setX1(ui::twips(200));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !line->painted.isEmpty(); }));
+    for (const QPoint at : {QPoint(20, 50), QPoint(60, 50), QPoint(150, 50), QPoint(199, 50)})
+        EXPECT_TRUE(line->painted.contains(at)) << at.x() << ", " << at.y();
+
+    // Moved with the event loop blocked: repaintNow() paints both places at once.
+    line->painted = QRegion();
+    line->setX2(ui::twips(380));
+    line->repaintNow();
+    for (const QPoint at : {QPoint(110, 50), QPoint(150, 50), QPoint(300, 50), QPoint(379, 50)})
+        EXPECT_TRUE(line->painted.contains(at)) << "at once: " << at.x() << ", " << at.y();
+}
+
+} // namespace
