@@ -78,9 +78,7 @@ bool premierOctetPositif(std::string_view premierOctet)
 
 MaskSteps classStep(std::string_view premierOctet)
 {
-    const std::optional<Classe> classe = premierOctetPositif(premierOctet)
-        ? Classe_Adresse(leadingNumber(premierOctet))
-        : std::nullopt;
+    const std::optional<Classe> classe = Classe_Adresse(leadingNumber(premierOctet));
     if (!classe)
         return {};
     MaskSteps steps {SetCaption {legendeClasse(classe)}};

@@ -56,8 +56,8 @@ using MaskSteps = std::vector<MaskStep>;
 // Takes the first octet's text; true when it reads above 0, the first octet of a real network.
 [[nodiscard]] bool premierOctetPositif(std::string_view premierOctet);
 
-// The caption with the class letter, then the class's default mask, when the first octet reads
-// above 0 and gives a class; no steps otherwise (caption and mask keep what they had).
+// The caption with the class letter, then the class's default mask, when the first octet gives a
+// class; no steps otherwise (caption and mask keep what they had).
 [[nodiscard]] MaskSteps classStep(std::string_view premierOctet);
 
 } // namespace core

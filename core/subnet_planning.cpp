@@ -11,7 +11,7 @@ namespace {
 struct ClassTable
 {
     ClassDefaults defaults;
-    int indexOctet; // subnetted mask octet, by mask class
+    int indexOctet; // the first octet after the network part, the one subnetted
     double multiplicateur; // stations per unit of block, by address class
     double plancher, plafond; // first-octet range, both included
     std::string remplacement;
@@ -45,21 +45,21 @@ int borrowedBits(double count)
     return 8;
 }
 
-std::string subnetLine(
-    Classe classe, const Octets &a, const std::string &start, const std::string &end)
+std::string dotted(const Octets &octets)
 {
-    switch (classe) {
-    case Classe::A:
-        return a[0] + "." + start + "." + a[2] + "." + a[3] + "---->" + a[0] + "." + end + "."
-            + a[2] + ".254";
-    case Classe::B:
-        return a[0] + "." + a[1] + "." + start + "." + a[3] + "---->" + a[0] + "." + a[1] + "."
-            + end + ".254";
-    case Classe::C:
-        break;
-    }
-    return a[0] + "." + a[1] + "." + a[2] + "." + start + "---->" + a[0] + "." + a[1] + "." + a[2]
-        + ".254";
+    return octets[0] + '.' + octets[1] + '.' + octets[2] + '.' + octets[3];
+}
+
+// The address with the subnet's first value in the subnetted octet, then with its last value
+// and 254 as the last octet (for class C the subnetted octet is the last one, so 254 wins).
+std::string subnetLine(
+    std::size_t subnetted, const Octets &adresse, const std::string &start, const std::string &end)
+{
+    Octets first = adresse, last = adresse;
+    first[subnetted] = start;
+    last[subnetted] = end;
+    last[3] = "254";
+    return dotted(first) + "---->" + dotted(last);
 }
 
 } // namespace
@@ -108,9 +108,11 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
     plan.stations = numberText(stations);
     plan.libelle = numberText(subnets) + " réseaux possibles";
     plan.lignes.reserve(static_cast<std::size_t>(subnets));
+    // The lines follow the address class: its first octet after the network part is subnetted.
+    const auto subnetted = static_cast<std::size_t>(row(*classeAdresse).indexOctet);
     for (int t = 1; t <= subnets; ++t) {
-        plan.lignes.push_back(subnetLine(
-            *classeAdresse, adresse, numberText(t * block), numberText((t + 1) * block - 1)));
+        plan.lignes.push_back(
+            subnetLine(subnetted, adresse, numberText(t * block), numberText((t + 1) * block - 1)));
     }
     return plan;
 }
