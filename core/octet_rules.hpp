@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classe.hpp"
+#include "text.hpp"
 
 #include <optional>
 #include <string>
@@ -20,13 +21,13 @@ namespace core {
 
 // The caption of a network's address frame: "Adresse IP - Type classe " and the class letter,
 // or that text alone while no class is set.
-[[nodiscard]] std::string legendeClasse(std::optional<Classe> classe);
+[[nodiscard]] Text legendeClasse(std::optional<Classe> classe);
 
 // One thing the window does to a network's address frame or mask group. Writing a mask text
 // runs that box's change handler, so the window must apply the steps in the order given.
 struct SetCaption
 {
-    std::string caption;
+    Text caption;
     friend bool operator==(const SetCaption &, const SetCaption &) = default;
 };
 struct SetMaskText

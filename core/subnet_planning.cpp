@@ -17,15 +17,20 @@ struct ClassTable
     std::string remplacement;
 };
 
+constexpr const char *kPlage = QT_TRANSLATE_NOOP("core", "De %1 à %2");
+
 const std::array<ClassTable, 3> &classTable()
 {
     static const std::array<ClassTable, 3> table {{
-        {{{"001", "000", "000", "001"}, "De 1 à 126", {"255", "000", "000", "000"}, "16777214"}, 1,
-            65536, 1, 126, "001"},
-        {{{"128", "000", "000", "001"}, "De 128 à 191", {"255", "255", "000", "000"}, "65534"}, 2,
-            256, 126, 191, "126"},
-        {{{"192", "000", "000", "001"}, "De 192 à 223", {"255", "255", "255", "000"}, "254"}, 3, 1,
-            191, 223, "191"},
+        {{{"001", "000", "000", "001"}, {kPlage, {"1", "126"}}, {"255", "000", "000", "000"},
+             "16777214"},
+            1, 65536, 1, 126, "001"},
+        {{{"128", "000", "000", "001"}, {kPlage, {"128", "191"}}, {"255", "255", "000", "000"},
+             "65534"},
+            2, 256, 126, 191, "126"},
+        {{{"192", "000", "000", "001"}, {kPlage, {"192", "223"}}, {"255", "255", "255", "000"},
+             "254"},
+            3, 1, 191, 223, "191"},
     }};
     return table;
 }
@@ -78,10 +83,10 @@ std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
     const double value = leadingNumber(premierOctet);
     if (value >= table.plancher && value <= table.plafond)
         return std::nullopt;
-    return ClassRangeRefusal {{" La valeur doit être comprise entre " + numberText(table.plancher)
-                                      + " et " + numberText(table.plafond),
-                                  Icon::Critical, kTitreSaisie},
-        table.remplacement};
+    // Unlike the octet refusal, this one starts with a blank and has no full stop.
+    const Text text {QT_TRANSLATE_NOOP("core", " La valeur doit être comprise entre %1 et %2"),
+        {numberText(table.plancher), numberText(table.plafond)}};
+    return ClassRangeRefusal {{text, Icon::Critical, kTitreSaisie}, table.remplacement};
 }
 
 SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Classe> classeAdresse,
@@ -93,8 +98,8 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
         return countRefused;
     if (adresse[0].empty() || adresse[1].empty() || adresse[2].empty() || !classeAdresse
         || !classeMasque)
-        return AddressMissing {
-            {"Votre Adresse IP n'est pas renseignée", Icon::Critical, kTitreSaisie}};
+        return AddressMissing {{QT_TRANSLATE_NOOP("core", "Votre Adresse IP n'est pas renseignée"),
+            Icon::Critical, kTitreSaisie}};
 
     SubnetPlan plan;
     plan.bitsEmpruntes = borrowedBits(count);
@@ -106,7 +111,7 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
     plan.indexOctet = row(*classeMasque).indexOctet;
     plan.octetMasque = numberText(256 - block);
     plan.stations = numberText(stations);
-    plan.libelle = numberText(subnets) + " réseaux possibles";
+    plan.libelle = {QT_TRANSLATE_NOOP("core", "%1 réseaux possibles"), {numberText(subnets)}};
     plan.lignes.reserve(static_cast<std::size_t>(subnets));
     // The lines follow the address class: its first octet after the network part is subnetted.
     const auto subnetted = static_cast<std::size_t>(row(*classeAdresse).indexOctet);

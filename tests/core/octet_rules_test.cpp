@@ -56,7 +56,7 @@ struct Group
     {
         for (const core::MaskStep &step : steps) {
             if (const auto *c = std::get_if<SetCaption>(&step))
-                caption = c->caption;
+                caption = c->caption.french();
             else if (const auto *t = std::get_if<SetMaskText>(&step))
                 texts.at(static_cast<std::size_t>(t->position)) = t->text;
             else if (const auto *l = std::get_if<SetMaskLocked>(&step))
