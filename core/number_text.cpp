@@ -117,7 +117,7 @@ private:
     // Rounded to the nearest, as strtod() would; an infinity past the largest double.
     [[nodiscard]] double nearestDouble(long long exponent) const
     {
-        // 0.1E310 and above overflow, 0.99E-324 and below round to zero.
+        // 0.1E310 and above overflow; below 0.1E-324 rounds to zero.
         if (exponent > 310)
             return HUGE_VAL;
         if (exponent < -324)
@@ -146,7 +146,6 @@ private:
         return (order > 0) - (order < 0);
     }
 
-private:
     static constexpr std::size_t kKept = 800;
     std::string digits_;
     bool sticky_ = false;
