@@ -6,6 +6,7 @@
 #include "core/subnet_planning.hpp"
 
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -34,6 +35,36 @@ void BM_LeadingNumber_Paste(benchmark::State &state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_LeadingNumber_Paste)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity();
+
+// Long texts whose digits all count: "0.000…0001e…" with the exponent that brings it back to
+// 10000, and a run of significant digits past what a double can hold.
+void BM_LeadingNumber_LongFraction(benchmark::State &state)
+{
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const std::string text = "0." + std::string(n, '0') + "1e" + std::to_string(n + 5);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::leadingNumber(text));
+    state.SetComplexityN(state.range(0));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_LeadingNumber_LongFraction)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 10'000'000)
+    ->Complexity();
+
+void BM_LeadingNumber_LongDigits(benchmark::State &state)
+{
+    const auto n = static_cast<std::size_t>(state.range(0));
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i)
+        text += static_cast<char>('1' + i % 9);
+    text += "E-" + std::to_string(n - 3);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::leadingNumber(text));
+    state.SetComplexityN(state.range(0));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_LeadingNumber_LongDigits)->RangeMultiplier(10)->Range(1'000, 10'000'000)->Complexity();
 
 void BM_ClassStep_Paste(benchmark::State &state)
 {

@@ -2,8 +2,6 @@
 
 #include "number_text.hpp"
 
-#include <cmath>
-
 namespace core {
 namespace {
 
@@ -18,15 +16,26 @@ bool isOne(std::string_view row, std::size_t index)
 
 } // namespace
 
-std::string Octet_Binaire(std::string_view octet)
+std::array<char, 8> octetDigits(std::string_view octet)
 {
+    std::array<char, 8> digits {};
     double value = leadingNumber(octet);
-    std::string group(kGroupLead);
-    for (double weight = 128; weight >= 1; weight /= 2) {
-        const bool set = std::floor(value / weight) >= 1;
+    double weight = 128;
+    for (char &digit : digits) {
+        const bool set = value >= weight;
         if (set)
             value -= weight;
-        group += set ? '1' : '0';
+        digit = set ? '1' : '0';
+        weight /= 2;
+    }
+    return digits;
+}
+
+std::string Octet_Binaire(std::string_view octet)
+{
+    std::string group(kGroupLead);
+    for (const char digit : octetDigits(octet)) {
+        group += digit;
         group += ' ';
     }
     return group;

@@ -2,6 +2,7 @@
 
 #include "classe.hpp"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ namespace core {
 // first), each followed by one blank. So a row is 76 characters and an octet group 19.
 inline constexpr std::size_t kOctetGroupLength = 19;
 inline constexpr std::size_t kRowLength = 4 * kOctetGroupLength;
+
+// Takes any text; the eight binary digits ('1' or '0') of its leading number, weight 128 first.
+// A digit is set when what is left of the value reaches its weight, which is then taken off: a
+// fraction gives its integer part, 255 and above eight ones, zero and negatives eight zeros.
+[[nodiscard]] std::array<char, 8> octetDigits(std::string_view octet);
 
 // Takes any octet text; the 19-character group of its leading number. Fractions show their
 // integer part, 255 and above show eight ones, zero, negatives and non-numbers eight zeros.

@@ -1,6 +1,8 @@
 #include "binary_sum.hpp"
 
+#include "binary_rendering.hpp"
 #include "number_text.hpp"
+#include "octet_rules.hpp"
 
 namespace core {
 namespace {
@@ -14,8 +16,7 @@ bool isSet(std::string_view digit)
 
 bool Verif_Nombre(std::string_view nombre)
 {
-    const double value = leadingNumber(nombre);
-    return value >= 0 && value <= 255;
+    return Verif_Octet(nombre); // an operand is a byte, like an octet
 }
 
 BitRow Conversion_Binaire(std::string_view nombre)
@@ -23,15 +24,9 @@ BitRow Conversion_Binaire(std::string_view nombre)
     BitRow row;
     if (nombre.empty())
         return row;
-    double value = leadingNumber(nombre);
-    double weight = 128;
-    for (std::string &digit : row) {
-        const bool set = value >= weight;
-        if (set)
-            value -= weight;
-        digit.assign(1, set ? '1' : '0');
-        weight /= 2;
-    }
+    const std::array<char, 8> digits = octetDigits(nombre);
+    for (std::size_t p = 0; p < row.size(); ++p)
+        row[p].assign(1, digits[p]);
     return row;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "text.hpp"
 
 namespace core {
 
@@ -9,21 +9,23 @@ enum class Icon { Critical, Exclamation, Information };
 // A message box as the windows show it: one text, one icon, one title, a single OK button.
 struct Message
 {
-    std::string text;
+    Text text;
     Icon icon;
-    std::string title;
+    Text title;
 
     friend bool operator==(const Message &, const Message &) = default;
 };
 
-inline constexpr const char *kTitreSaisie = "Erreur de saisie";
-inline constexpr const char *kTitreVerification = "Vérification";
+inline constexpr const char *kTitreSaisie = QT_TRANSLATE_NOOP("core", "Erreur de saisie");
+inline constexpr const char *kTitreVerification = QT_TRANSLATE_NOOP("core", "Vérification");
 
 // The range refusal shared by every octet and number box. Its text names 1 and 254 although the
 // boxes accept 0 to 255: that is the wording users know, so it stays.
 [[nodiscard]] inline Message rangeRefusal()
 {
-    return {"La valeur doit être comprise entre 1 et 254.", Icon::Critical, kTitreSaisie};
+    return {
+        {QT_TRANSLATE_NOOP("core", "La valeur doit être comprise entre %1 et %2."), {"1", "254"}},
+        Icon::Critical, kTitreSaisie};
 }
 
 } // namespace core

@@ -9,8 +9,9 @@ namespace core {
 // line feeds are skipped wherever they stand ("2 5" reads 25); then an optional sign, digits, an
 // optional point and fraction and an optional exponent ("E" and a whole number) are read up to
 // the first character that cannot continue them. "&H" and "&O" start hexadecimal and octal whole
-// numbers. A text without a leading number reads 0. Nothing is rounded; a value too large for a
-// double reads as an infinity. Never NaN, and linear in the length of the text.
+// numbers. A text without a leading number reads 0. The value is the double nearest to what the
+// digits and the exponent say, at any length of either; beyond the doubles it is an infinity or
+// zero. Never NaN, and linear in the length of the text.
 [[nodiscard]] double leadingNumber(std::string_view text);
 
 // A whole number in plain decimal digits, "-" in front when negative, "0" for zero.

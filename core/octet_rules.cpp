@@ -33,12 +33,11 @@ std::optional<Classe> Classe_Adresse(double f)
     return std::nullopt;
 }
 
-std::string legendeClasse(std::optional<Classe> classe)
+Text legendeClasse(std::optional<Classe> classe)
 {
-    std::string caption = "Adresse IP - Type classe ";
-    if (classe)
-        caption += lettre(*classe);
-    return caption;
+    if (!classe)
+        return QT_TRANSLATE_NOOP("core", "Adresse IP - Type classe ");
+    return {QT_TRANSLATE_NOOP("core", "Adresse IP - Type classe %1"), {{lettre(*classe)}}};
 }
 
 MaskSteps Masque_Classe(Classe classe)
@@ -78,9 +77,7 @@ bool premierOctetPositif(std::string_view premierOctet)
 
 MaskSteps classStep(std::string_view premierOctet)
 {
-    const std::optional<Classe> classe = premierOctetPositif(premierOctet)
-        ? Classe_Adresse(leadingNumber(premierOctet))
-        : std::nullopt;
+    const std::optional<Classe> classe = Classe_Adresse(leadingNumber(premierOctet));
     if (!classe)
         return {};
     MaskSteps steps {SetCaption {legendeClasse(classe)}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classe.hpp"
+#include "text.hpp"
 
 #include <optional>
 #include <string>
@@ -20,13 +21,13 @@ namespace core {
 
 // The caption of a network's address frame: "Adresse IP - Type classe " and the class letter,
 // or that text alone while no class is set.
-[[nodiscard]] std::string legendeClasse(std::optional<Classe> classe);
+[[nodiscard]] Text legendeClasse(std::optional<Classe> classe);
 
 // One thing the window does to a network's address frame or mask group. Writing a mask text
 // runs that box's change handler, so the window must apply the steps in the order given.
 struct SetCaption
 {
-    std::string caption;
+    Text caption;
     friend bool operator==(const SetCaption &, const SetCaption &) = default;
 };
 struct SetMaskText
@@ -56,8 +57,8 @@ using MaskSteps = std::vector<MaskStep>;
 // Takes the first octet's text; true when it reads above 0, the first octet of a real network.
 [[nodiscard]] bool premierOctetPositif(std::string_view premierOctet);
 
-// The caption with the class letter, then the class's default mask, when the first octet reads
-// above 0 and gives a class; no steps otherwise (caption and mask keep what they had).
+// The caption with the class letter, then the class's default mask, when the first octet gives a
+// class; no steps otherwise (caption and mask keep what they had).
 [[nodiscard]] MaskSteps classStep(std::string_view premierOctet);
 
 } // namespace core

@@ -17,10 +17,15 @@ std::optional<int> Verif_Coherence(const Octets &adresse, const Octets &masque)
 
 Message messageCoherence(int network)
 {
-    const char *label = network == 1 ? "1er Réseau" : "2ème Réseau";
-    return {std::string("La saisie de votre adresse ") + label
-            + " IP semble incorrecte. Veuillez vérifier votre adressage.",
-        Icon::Exclamation, kTitreSaisie};
+    // One whole sentence for each network: a translation may need to say "first" differently.
+    const char *text = network == 1
+        ? QT_TRANSLATE_NOOP("core",
+            "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre "
+            "adressage.")
+        : QT_TRANSLATE_NOOP("core",
+            "La saisie de votre adresse 2ème Réseau IP semble incorrecte. Veuillez vérifier votre "
+            "adressage.");
+    return {text, Icon::Exclamation, kTitreSaisie};
 }
 
 std::optional<Message> checkPairs(
@@ -41,10 +46,12 @@ bool Meme_Reseau(std::string_view resultat1, std::string_view resultat2)
 Message messageVerdict(bool memeReseau)
 {
     if (memeReseau)
-        return {
-            "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.",
+        return {QT_TRANSLATE_NOOP("core",
+                    "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer "
+                    "entre eux."),
             Icon::Information, kTitreVerification};
-    return {"Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.",
+    return {QT_TRANSLATE_NOOP("core",
+                "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux."),
         Icon::Exclamation, kTitreVerification};
 }
 

@@ -11,21 +11,26 @@ namespace {
 struct ClassTable
 {
     ClassDefaults defaults;
-    int indexOctet; // subnetted mask octet, by mask class
+    int indexOctet; // the first octet after the network part, the one subnetted
     double multiplicateur; // stations per unit of block, by address class
     double plancher, plafond; // first-octet range, both included
     std::string remplacement;
 };
 
+constexpr const char *kPlage = QT_TRANSLATE_NOOP("core", "De %1 à %2");
+
 const std::array<ClassTable, 3> &classTable()
 {
     static const std::array<ClassTable, 3> table {{
-        {{{"001", "000", "000", "001"}, "De 1 à 126", {"255", "000", "000", "000"}, "16777214"}, 1,
-            65536, 1, 126, "001"},
-        {{{"128", "000", "000", "001"}, "De 128 à 191", {"255", "255", "000", "000"}, "65534"}, 2,
-            256, 126, 191, "126"},
-        {{{"192", "000", "000", "001"}, "De 192 à 223", {"255", "255", "255", "000"}, "254"}, 3, 1,
-            191, 223, "191"},
+        {{{"001", "000", "000", "001"}, {kPlage, {"1", "126"}}, {"255", "000", "000", "000"},
+             "16777214"},
+            1, 65536, 1, 126, "001"},
+        {{{"128", "000", "000", "001"}, {kPlage, {"128", "191"}}, {"255", "255", "000", "000"},
+             "65534"},
+            2, 256, 126, 191, "126"},
+        {{{"192", "000", "000", "001"}, {kPlage, {"192", "223"}}, {"255", "255", "255", "000"},
+             "254"},
+            3, 1, 191, 223, "191"},
     }};
     return table;
 }
@@ -45,21 +50,21 @@ int borrowedBits(double count)
     return 8;
 }
 
-std::string subnetLine(
-    Classe classe, const Octets &a, const std::string &start, const std::string &end)
+std::string dotted(const Octets &octets)
 {
-    switch (classe) {
-    case Classe::A:
-        return a[0] + "." + start + "." + a[2] + "." + a[3] + "---->" + a[0] + "." + end + "."
-            + a[2] + ".254";
-    case Classe::B:
-        return a[0] + "." + a[1] + "." + start + "." + a[3] + "---->" + a[0] + "." + a[1] + "."
-            + end + ".254";
-    case Classe::C:
-        break;
-    }
-    return a[0] + "." + a[1] + "." + a[2] + "." + start + "---->" + a[0] + "." + a[1] + "." + a[2]
-        + ".254";
+    return octets[0] + '.' + octets[1] + '.' + octets[2] + '.' + octets[3];
+}
+
+// The address with the subnet's first value in the subnetted octet, then with its last value
+// and 254 as the last octet (for class C the subnetted octet is the last one, so 254 wins).
+std::string subnetLine(
+    std::size_t subnetted, const Octets &adresse, const std::string &start, const std::string &end)
+{
+    Octets first = adresse, last = adresse;
+    first[subnetted] = start;
+    last[subnetted] = end;
+    last[3] = "254";
+    return dotted(first) + "---->" + dotted(last);
 }
 
 } // namespace
@@ -78,10 +83,10 @@ std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
     const double value = leadingNumber(premierOctet);
     if (value >= table.plancher && value <= table.plafond)
         return std::nullopt;
-    return ClassRangeRefusal {{" La valeur doit être comprise entre " + numberText(table.plancher)
-                                      + " et " + numberText(table.plafond),
-                                  Icon::Critical, kTitreSaisie},
-        table.remplacement};
+    // Unlike the octet refusal, this one starts with a blank and has no full stop.
+    const Text text {QT_TRANSLATE_NOOP("core", " La valeur doit être comprise entre %1 et %2"),
+        {numberText(table.plancher), numberText(table.plafond)}};
+    return ClassRangeRefusal {{text, Icon::Critical, kTitreSaisie}, table.remplacement};
 }
 
 // Deliberate: counts 127 to 254 borrow all eight bits instead of finding no bit count at all;
@@ -95,8 +100,8 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
         return countRefused;
     if (adresse[0].empty() || adresse[1].empty() || adresse[2].empty() || !classeAdresse
         || !classeMasque)
-        return AddressMissing {
-            {"Votre Adresse IP n'est pas renseignée", Icon::Critical, kTitreSaisie}};
+        return AddressMissing {{QT_TRANSLATE_NOOP("core", "Votre Adresse IP n'est pas renseignée"),
+            Icon::Critical, kTitreSaisie}};
 
     SubnetPlan plan;
     plan.bitsEmpruntes = borrowedBits(count);
@@ -108,11 +113,13 @@ SubnetResult Calcul_SousReseaux(std::string_view nombreDesire, std::optional<Cla
     plan.indexOctet = row(*classeMasque).indexOctet;
     plan.octetMasque = numberText(256 - block);
     plan.stations = numberText(stations);
-    plan.libelle = numberText(subnets) + " réseaux possibles";
+    plan.libelle = {QT_TRANSLATE_NOOP("core", "%1 réseaux possibles"), {numberText(subnets)}};
     plan.lignes.reserve(static_cast<std::size_t>(subnets));
+    // The lines follow the address class: its first octet after the network part is subnetted.
+    const auto subnetted = static_cast<std::size_t>(row(*classeAdresse).indexOctet);
     for (int t = 1; t <= subnets; ++t) {
-        plan.lignes.push_back(subnetLine(
-            *classeAdresse, adresse, numberText(t * block), numberText((t + 1) * block - 1)));
+        plan.lignes.push_back(
+            subnetLine(subnetted, adresse, numberText(t * block), numberText((t + 1) * block - 1)));
     }
     return plan;
 }

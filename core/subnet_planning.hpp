@@ -15,7 +15,7 @@ namespace core {
 struct ClassDefaults
 {
     Octets adresse; // the default address, "001.000.000.001" for A
-    std::string plage; // the first-octet range shown beside the address, "De 1 à 126" for A
+    Text plage; // the first-octet range shown beside the address, "De 1 à 126" for A
     Octets masque; // the default mask, "255.000.000.000" for A
     std::string stations; // stations of the unsubnetted network, "16777214" for A
 };
@@ -53,7 +53,7 @@ struct SubnetPlan
     int indexOctet = 0; // the mask box that receives the subnet octet: 1 for A, 2 for B, 3 for C
     std::string octetMasque; // "224" for three borrowed bits
     std::string stations; // stations per subnet
-    std::string libelle; // "6 réseaux possibles"
+    Text libelle; // "6 réseaux possibles"
     std::vector<std::string> lignes; // one line per usable subnet, lowest first
 };
 

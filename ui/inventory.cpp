@@ -1,6 +1,7 @@
 #include "inventory.hpp"
 
 #include "button.hpp"
+#include "text_box.hpp"
 
 #include <QIcon>
 #include <algorithm>
@@ -61,7 +62,7 @@ QLabel *Inventory::picture(QWidget *in, const QString &name, Twips at, int focus
 QLineEdit *Inventory::textBox(
     QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
-    auto *box = new QLineEdit(text, in);
+    auto *box = new TextBox(text, in);
     // Boxes take text of any length, as pasted.
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setTextMargins(0, 0, 0, 0);

@@ -3,6 +3,7 @@
 #include "copy_menu.hpp"
 #include "core/octet_rules.hpp"
 #include "core/subnet_planning.hpp"
+#include "core_text.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
 #include "option_group.hpp"
@@ -183,7 +184,7 @@ void MaskTab::SSOption1_Click()
         option->setEnabled(true);
 
     const core::ClassDefaults &defaults = core::Masque_Defaut(classe);
-    LBL_ValeurClasse_->setText(qt(defaults.plage));
+    LBL_ValeurClasse_->setText(translated(defaults.plage));
     for (int k = 0; k < static_cast<int>(classe); ++k)
         SSOption2_[k]->setEnabled(false);
     select(SSOption2_, classe);
@@ -278,7 +279,7 @@ void MaskTab::CMD_Calcul_Click()
                        smasque2_[plan.indexOctet]->setText(qt(plan.octetMasque));
                        NbrStationsPossibles_->setText(qt(plan.stations));
                        LST_Reseau_->clear();
-                       LBL_ListeReseau_->setText(qt(plan.libelle));
+                       LBL_ListeReseau_->setText(translated(plan.libelle));
                        for (const std::string &line : plan.lignes)
                            LST_Reseau_->addItem(qt(line));
                    },

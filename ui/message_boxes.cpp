@@ -1,5 +1,7 @@
 #include "message_boxes.hpp"
 
+#include "core_text.hpp"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -23,8 +25,8 @@ QMessageBox::Icon toQt(core::Icon icon)
 
 void ModalMessageBoxes::show(const core::Message &message)
 {
-    QMessageBox box(toQt(message.icon), QString::fromStdString(message.title),
-        QString::fromStdString(message.text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(toQt(message.icon), translated(message.title), translated(message.text),
+        QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

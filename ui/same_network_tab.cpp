@@ -1,6 +1,7 @@
 #include "same_network_tab.hpp"
 
 #include "core/same_network.hpp"
+#include "core_text.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
 #include "pace.hpp"
@@ -161,7 +162,7 @@ void SameNetworkTab::apply(Network &network, const core::MaskSteps &steps)
 {
     for (const core::MaskStep &step : steps) {
         if (const auto *caption = std::get_if<core::SetCaption>(&step))
-            network.adresseFrame->setCaption(QString::fromStdString(caption->caption));
+            network.adresseFrame->setCaption(translated(caption->caption));
         else if (const auto *text = std::get_if<core::SetMaskText>(&step))
             network.masque[text->position]->setText(QString::fromStdString(text->text));
         else if (const auto *lock = std::get_if<core::SetMaskLocked>(&step))

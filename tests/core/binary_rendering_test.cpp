@@ -72,13 +72,31 @@ TEST(LigneReseau, DoesNotCarryTheMask)
         core::renderNetwork({"10", "0", "0", "0"}, {"255", "255", "0", "0"}).resultat);
 }
 
-TEST(LigneReseau, ReadsShortOrOddRowsAsZeros)
+TEST(LigneReseau, ReadsPositionsPastTheEndOfAShortRowAsZeros)
 {
     const std::string ones = core::Ligne_Binaire({"255", "255", "255", "255"});
     const std::string zeros = core::Ligne_Binaire({"0", "0", "0", "0"});
-    EXPECT_EQ(core::Ligne_Reseau("", ones), zeros);
-    EXPECT_EQ(
-        core::Ligne_Reseau(ones.substr(0, 20), ones), core::Ligne_Binaire({"255", "0", "0", "0"}));
+    // The last digit of a row sits at index 74, followed by one blank.
+    const struct
+    {
+        std::size_t length;
+        core::Octets network;
+    } cases[] = {
+        {0, {"0", "0", "0", "0"}},
+        {3, {"0", "0", "0", "0"}},
+        {4, {"128", "0", "0", "0"}},
+        {20, {"255", "0", "0", "0"}},
+        {22, {"255", "0", "0", "0"}},
+        {23, {"255", "128", "0", "0"}},
+        {74, {"255", "255", "255", "254"}},
+        {75, {"255", "255", "255", "255"}},
+    };
+    for (const auto &c : cases) {
+        const std::string cut = ones.substr(0, c.length);
+        const std::string expected = core::Ligne_Binaire(c.network);
+        EXPECT_EQ(core::Ligne_Reseau(cut, ones), expected) << "address cut to " << c.length;
+        EXPECT_EQ(core::Ligne_Reseau(ones, cut), expected) << "mask cut to " << c.length;
+    }
     EXPECT_EQ(core::Ligne_Reseau(std::string(76, '2'), ones), zeros);
 }
 

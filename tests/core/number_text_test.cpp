@@ -1,7 +1,9 @@
 #include "core/number_text.hpp"
 
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 
 namespace {
@@ -26,16 +28,89 @@ TEST(LeadingNumber, ReadsTheNumberATextStartsWith)
         EXPECT_EQ(core::leadingNumber(text), value) << "text=\"" << text << '"';
 }
 
-TEST(LeadingNumber, TakesHugeNumbersAsInfiniteAndTinyOnesAsZero)
+TEST(LeadingNumber, TakesHugeNumbersAsInfiniteAndTinyOnesAsTheSmallestDouble)
 {
-    EXPECT_EQ(core::leadingNumber("1E999"), HUGE_VAL);
-    EXPECT_EQ(core::leadingNumber("-1E999"), -HUGE_VAL);
-    EXPECT_EQ(core::leadingNumber("1E99999999999999999999999"), HUGE_VAL);
-    EXPECT_EQ(core::leadingNumber(std::string(5000, '9')), HUGE_VAL);
-    EXPECT_EQ(core::leadingNumber("0." + std::string(400, '0') + "1E-100"), 0.0);
-    EXPECT_EQ(core::leadingNumber("1E-999"), 0.0);
-    EXPECT_EQ(core::leadingNumber("0.001E5"), 100.0);
-    EXPECT_EQ(core::leadingNumber("&H" + std::string(1000, 'F')), HUGE_VAL);
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const Reading cases[] = {
+        {"1E999", HUGE_VAL},
+        {"-1E999", -HUGE_VAL},
+        {".5E400", HUGE_VAL},
+        {"-0.5E400", -HUGE_VAL},
+        {"1E99999999999999999999999", HUGE_VAL},
+        {std::string(5000, '9'), HUGE_VAL},
+        {"&H" + std::string(1000, 'F'), HUGE_VAL},
+        {"1E-999", tiny},
+        {"-1E-999", -tiny},
+        {"0." + std::string(400, '0') + "1E-100", tiny},
+        {"1E-99999999999999999999999", tiny},
+        {"0E-999", 0},
+        {"0.001E5", 100},
+    };
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(core::leadingNumber(text), value) << "text=\"" << text.substr(0, 40) << '"';
+}
+
+// Texts past any fixed buffer: the position of the digits and the exponent combine exactly.
+TEST(LeadingNumber, ReadsLongTextsExactlyAsTheirDigitsAndExponentSay)
+{
+    const std::string zeros(100'010, '0');
+    const Reading cases[] = {
+        {"0." + zeros + "1e100015", 10000},
+        {"0." + zeros + "1E100011", 1},
+        {"-0." + zeros + "25e100012", -25},
+        {"1" + zeros + "e-100010", 1},
+        {"1" + zeros + "e-100008", 100},
+        {zeros + "255", 255},
+        {zeros + "." + zeros + "5E100011", 5},
+        {"0." + zeros + "1E99999999999999999999", HUGE_VAL},
+        {"1" + zeros + "E-99999999999999999999", std::numeric_limits<double>::denorm_min()},
+    };
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(core::leadingNumber(text), value) << "text=\"" << text.substr(0, 40) << '"';
+}
+
+// Where the nearest double is not whole, reading agrees with the C library.
+TEST(LeadingNumber, RoundsLongTextsLikeStrtod)
+{
+    const std::string zeros(100'010, '0');
+    const std::string texts[] = {
+        "0.1" + zeros + "1",
+        "9007199254740993." + zeros + "1", // just above a halfway point: rounds up
+        "9007199254740993." + zeros, // exactly halfway: rounds to even
+        "0." + zeros + "123456789123456789123456789e100000", std::string(100'000, '3') + "E-99990",
+        std::string(200'000, '1') + "E-199990",
+        "1.7976931348623158" + zeros + "1E308", // the largest double, or infinity just past it
+    };
+    for (const std::string &text : texts)
+        EXPECT_EQ(core::leadingNumber(text), std::strtod(text.c_str(), nullptr))
+            << "text=\"" << text.substr(0, 40) << '"';
+}
+
+// Every limit the program checks is a whole number: a value that is not whole never reads as
+// one, whatever the nearest double.
+TEST(LeadingNumber, NeverTakesAValueThatIsNotWholeForAWholeNumber)
+{
+    const struct
+    {
+        std::string text;
+        double below, above; // the value read lies strictly between these
+    } cases[] = {
+        {"255.00000000000000001", 255, 256},
+        {"255." + std::string(100'000, '0') + "1", 255, 256},
+        {"5.99999999999999999999", 5, 6},
+        {"125.9999999999999999999999", 125, 126},
+        {"1E-400", 0, 1},
+        {"-1E-400", -1, 0},
+        {"-0.000000000000000000000000000000000000000000000000000000000000000000000000001E-300", -1,
+            0},
+    };
+    for (const auto &c : cases) {
+        const double value = core::leadingNumber(c.text);
+        EXPECT_GT(value, c.below) << "text=\"" << c.text.substr(0, 40) << '"';
+        EXPECT_LT(value, c.above) << "text=\"" << c.text.substr(0, 40) << '"';
+    }
+    EXPECT_EQ(core::leadingNumber("255.000000000000000000000"), 255);
+    EXPECT_EQ(core::leadingNumber("25500000000000000000000E-20"), 255);
 }
 
 TEST(LeadingNumber, NeverReturnsNaNAndStaysLinearOnLongTexts)

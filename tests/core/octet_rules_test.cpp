@@ -1,6 +1,7 @@
 #include "core/message.hpp"
 #include "core/octet_rules.hpp"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,18 +45,70 @@ TEST(ClasseAdresse, UsesStrictBoundsOnBothSides)
         EXPECT_EQ(core::Classe_Adresse(value), classe) << "first octet " << value;
 }
 
-TEST(MasqueClasse, WritesTextsAndLocksInOrder)
+// A network's address frame and mask group as the steps leave them.
+struct Group
 {
-    EXPECT_EQ(core::Masque_Classe(Classe::A),
-        (MaskSteps {SetMaskText {0, "255"}, SetMaskLocked {0, true}, SetMaskText {1, "0"},
-            SetMaskText {2, "0"}, SetMaskText {3, "0"}}));
-    EXPECT_EQ(core::Masque_Classe(Classe::B),
-        (MaskSteps {SetMaskText {0, "255"}, SetMaskText {1, "255"}, SetMaskLocked {0, true},
-            SetMaskLocked {1, false}, SetMaskText {2, "0"}, SetMaskText {3, "0"}}));
-    EXPECT_EQ(core::Masque_Classe(Classe::C),
-        (MaskSteps {SetMaskText {0, "255"}, SetMaskText {1, "255"}, SetMaskText {2, "255"},
-            SetMaskLocked {0, true}, SetMaskLocked {1, true}, SetMaskLocked {2, false},
-            SetMaskText {3, "0"}}));
+    std::string caption = "unchanged";
+    std::array<std::string, 4> texts {"t0", "t1", "t2", "t3"};
+    std::array<bool, 4> locked {};
+
+    Group &apply(const MaskSteps &steps)
+    {
+        for (const core::MaskStep &step : steps) {
+            if (const auto *c = std::get_if<SetCaption>(&step))
+                caption = c->caption.french();
+            else if (const auto *t = std::get_if<SetMaskText>(&step))
+                texts.at(static_cast<std::size_t>(t->position)) = t->text;
+            else if (const auto *l = std::get_if<SetMaskLocked>(&step))
+                locked.at(static_cast<std::size_t>(l->position)) = l->locked;
+        }
+        return *this;
+    }
+};
+
+TEST(MasqueClasse, WritesTheClassfulMaskAndLocksItsNetworkPart)
+{
+    const struct
+    {
+        Classe classe;
+        std::array<std::string, 4> texts;
+        const char *locks; // by position: L locked, U unlocked, - as it was
+    } cases[] = {
+        {Classe::A, {"255", "0", "0", "0"}, "L---"},
+        {Classe::B, {"255", "255", "0", "0"}, "LU--"},
+        {Classe::C, {"255", "255", "255", "0"}, "LLU-"},
+    };
+    for (const auto &c : cases) {
+        for (const bool before : {false, true}) {
+            Group group;
+            group.locked.fill(before);
+            group.apply(core::Masque_Classe(c.classe));
+            EXPECT_EQ(group.texts, c.texts) << "class " << core::lettre(c.classe);
+            EXPECT_EQ(group.caption, "unchanged");
+            for (std::size_t i = 0; i < 4; ++i) {
+                const bool expected = c.locks[i] == '-' ? before : c.locks[i] == 'L';
+                EXPECT_EQ(group.locked[i], expected)
+                    << "class " << core::lettre(c.classe) << " position " << i;
+            }
+        }
+    }
+}
+
+// The window applies the steps in order, and each mask write runs that box's change handler:
+// the mask's network part is locked only once its texts are written.
+TEST(MasqueClasse, LocksAPositionOnlyAfterWritingIt)
+{
+    for (const Classe classe : {Classe::A, Classe::B, Classe::C}) {
+        std::array<bool, 4> written {};
+        for (const core::MaskStep &step : core::Masque_Classe(classe)) {
+            if (const auto *t = std::get_if<SetMaskText>(&step)) {
+                written.at(static_cast<std::size_t>(t->position)) = true;
+            } else if (const auto *l = std::get_if<SetMaskLocked>(&step); l && l->locked) {
+                EXPECT_TRUE(written.at(static_cast<std::size_t>(l->position)))
+                    << "class " << core::lettre(classe) << " position " << l->position;
+            }
+        }
+    }
 }
 
 TEST(FirstCharacterRule, EmptiesAndUnlocksTheMaskForAnyOneCharacter)
@@ -70,17 +123,27 @@ TEST(FirstCharacterRule, EmptiesAndUnlocksTheMaskForAnyOneCharacter)
         EXPECT_TRUE(core::firstCharacterRule(text).empty()) << "text=\"" << text << '"';
 }
 
-TEST(ClassStep, CaptionsThenWritesTheDefaultMask)
+TEST(ClassStep, CaptionsTheClassAndWritesItsMask)
 {
-    MaskSteps expected {SetCaption {"Adresse IP - Type classe A"}};
-    for (const auto &step : core::Masque_Classe(Classe::A))
-        expected.push_back(step);
-    EXPECT_EQ(core::classStep("10"), expected);
-    EXPECT_EQ(core::classStep("12abc"), expected);
-    EXPECT_EQ(
-        std::get<SetCaption>(core::classStep("192").front()).caption, "Adresse IP - Type classe C");
-    EXPECT_EQ(
-        std::get<SetCaption>(core::classStep("127").front()).caption, "Adresse IP - Type classe B");
+    const struct
+    {
+        const char *text, *caption;
+        std::array<std::string, 4> mask;
+    } cases[] = {
+        {"10", "Adresse IP - Type classe A", {"255", "0", "0", "0"}},
+        {"12abc", "Adresse IP - Type classe A", {"255", "0", "0", "0"}},
+        {"0.5", "Adresse IP - Type classe A", {"255", "0", "0", "0"}},
+        {"127", "Adresse IP - Type classe B", {"255", "255", "0", "0"}},
+        {"190.9", "Adresse IP - Type classe B", {"255", "255", "0", "0"}},
+        {"192", "Adresse IP - Type classe C", {"255", "255", "255", "0"}},
+        {"222", "Adresse IP - Type classe C", {"255", "255", "255", "0"}},
+    };
+    for (const auto &c : cases) {
+        const Group group = Group {}.apply(core::classStep(c.text));
+        EXPECT_EQ(group.caption, c.caption) << "text=\"" << c.text << '"';
+        EXPECT_EQ(group.texts, c.mask) << "text=\"" << c.text << '"';
+        EXPECT_TRUE(group.locked[0]) << "text=\"" << c.text << '"';
+    }
 }
 
 TEST(ClassStep, ChangesNothingWithoutAClass)

@@ -142,8 +142,21 @@ TEST(CalculSousReseaux, CountsAbove126BorrowTheWholeOctet)
     EXPECT_EQ(a.lignes.back(), "10.254.30.40---->10.254.30.254");
     const SubnetPlan b = planFor("200", Classe::B, {"130", "20", "30", "40"});
     EXPECT_EQ(b.lignes.front(), "130.20.1.40---->130.20.1.254");
-    EXPECT_TRUE(std::holds_alternative<core::CountRefused>(
-        core::Calcul_SousReseaux("127", Classe::C, Classe::C, {"192", "0", "0", "1"})));
+}
+
+TEST(CalculSousReseaux, RefusesClassCCountsAbove126LikeAnyCountOutOfRange)
+{
+    // Subnets of one address leave a class C network no station.
+    const core::Message refusal {"La valeur doit être comprise entre 1 et 254.",
+        core::Icon::Exclamation, "Erreur de saisie"};
+    for (const char *desired : {"126.5", "127", "200", "254", "254.9"}) {
+        const auto result
+            = core::Calcul_SousReseaux(desired, Classe::C, Classe::C, {"192", "0", "0", "1"});
+        ASSERT_TRUE(std::holds_alternative<core::CountRefused>(result))
+            << "desired=\"" << desired << '"';
+        EXPECT_EQ(std::get<core::CountRefused>(result).message, refusal)
+            << "desired=\"" << desired << '"';
+    }
 }
 
 TEST(VerifClasseAdresse, KeepsTheFirstOctetInsideItsClassRange)

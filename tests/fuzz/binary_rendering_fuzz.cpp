@@ -48,7 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             FUZZ_CHECK((a == 0 && m > 0) || (a > 0 && m == 0));
         }
     }
-    checkLayout(core::Ligne_Reseau(
-        input.ConsumeRandomLengthString(100), input.ConsumeRemainingBytesAsString()));
+    // Any two texts, of any length: a digit is 1 only where both have a 1, past the end of
+    // either it is 0.
+    const std::string a = input.ConsumeRandomLengthString(100);
+    const std::string b = input.ConsumeRemainingBytesAsString();
+    const std::string row = core::Ligne_Reseau(a, b);
+    checkLayout(row);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (isDigitCell(i))
+            FUZZ_CHECK(
+                (row[i] == '1') == (i < a.size() && i < b.size() && a[i] == '1' && b[i] == '1'));
+    }
     return 0;
 }

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const int subnets = (1 << plan->bitsEmpruntes) - 2;
         FUZZ_CHECK(plan->bitsEmpruntes >= 2 && plan->bitsEmpruntes <= 8);
         FUZZ_CHECK(static_cast<int>(plan->lignes.size()) == subnets);
-        FUZZ_CHECK(plan->libelle == core::numberText(subnets) + " réseaux possibles");
+        FUZZ_CHECK(plan->libelle.french() == core::numberText(subnets) + " réseaux possibles");
         FUZZ_CHECK(subnets >= count);
         FUZZ_CHECK(plan->indexOctet >= 1 && plan->indexOctet <= 3);
         FUZZ_CHECK(core::leadingNumber(plan->stations) >= 0);

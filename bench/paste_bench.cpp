@@ -1,0 +1,86 @@
+// Huge pastes into the first tab's address box: the time to take the paste, the CPU used while
+// the text sits in the focused box, and the memory left after "&Effacer". Prints one line per
+// size; run as paste_bench [megabytes...] (default 1 2 5 10).
+
+#include "ui/main_window.hpp"
+#include "ui/message_boxes.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct SilentMessageBoxes : ui::MessageBoxes
+{
+    void show(const core::Message &) override { }
+};
+
+long residentKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return 0;
+}
+
+double cpuMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SilentMessageBoxes messages;
+    ui::MainWindow window(messages, ui::Pace {});
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        std::fprintf(stderr, "paste_bench: the window is not active, the cursor will not blink\n");
+    auto *box = window.findChild<QLineEdit *>("AdresseIP1(1)");
+    auto *effacer = window.findChild<QPushButton *>("CMD_Effacer");
+
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(std::atoi(argv[i]));
+    if (sizes.empty())
+        sizes = {1, 2, 5, 10};
+    std::printf("MB  paste_ms  idle_cpu_ms_per_s  rss_kB_before  rss_kB_text  rss_kB_cleared\n");
+    for (const int mb : sizes) {
+        // Zeros and a nine: all of it takes part in reading the number, which stays 9.
+        QApplication::clipboard()->setText(QString(mb * 1'000'000, u'0') + "9");
+        const long before = residentKb();
+        box->setFocus();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); // as the user pastes
+        QApplication::processEvents();
+        const qint64 pasteMs = timer.elapsed();
+        const long withText = residentKb();
+        const double cpu0 = cpuMs();
+        QTest::qWait(2000);
+        const double idle = (cpuMs() - cpu0) / 2;
+        QTest::mouseClick(effacer, Qt::LeftButton);
+        QApplication::clipboard()->clear();
+        QTest::qWait(200);
+        std::printf("%2d  %8lld  %17.0f  %13ld  %11ld  %14ld\n", mb, pasteMs, idle, before,
+            withText, residentKb());
+    }
+    return 0;
+}
