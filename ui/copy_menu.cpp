@@ -1,5 +1,7 @@
 #include "copy_menu.hpp"
 
+#include "text_box.hpp"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -77,7 +79,8 @@ QMenu *CopyMenu::menuFor(QWidget *widget)
     }
     auto *box = qobject_cast<QLineEdit *>(widget);
     if (box && box->isEnabled()) {
-        QMenu *menu = box->createStandardContextMenu();
+        auto *textBox = qobject_cast<TextBox *>(box);
+        QMenu *menu = textBox ? textBox->standardMenu() : box->createStandardContextMenu();
         menu->addSeparator();
         menu->addAction(tr("&Tout copier"), this, [this] { copy(whole_()); });
         return menu;

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <memory>
 
 namespace ui {
 
@@ -44,9 +43,9 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void TextBox::contextMenuEvent(QContextMenuEvent *event)
+QMenu *TextBox::standardMenu()
 {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    QMenu *menu = createStandardContextMenu();
     // The line edit names its paste action in its own words, and its shortcut after a tab.
     const QString pasteText = QLineEdit::tr("&Paste");
     for (QAction *action : menu->actions()) {
@@ -58,7 +57,15 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
                 QLineEdit::paste();
         });
     }
-    menu->exec(event->globalPos());
+    return menu;
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    // As the line edit does: the menu pops up and goes away by itself once closed.
+    QMenu *menu = standardMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 } // namespace ui

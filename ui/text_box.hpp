@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+class QMenu;
+
 namespace ui {
 
 // A text box that takes pastes of any length without keeping them in its undo history: Qt's line
@@ -16,6 +18,10 @@ public:
     static constexpr qsizetype kLargePaste = 64 * 1024;
 
     using QLineEdit::QLineEdit;
+
+    // The line edit's own menu, its paste going through the same large-paste path as the keys.
+    // The caller owns the menu.
+    [[nodiscard]] QMenu *standardMenu();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -5,7 +5,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
@@ -76,20 +75,18 @@ TEST(TextBox, PastesLargeTextsFromItsContextMenuToo)
     box.setMaxLength(std::numeric_limits<int>::max());
     box.show();
     QApplication::clipboard()->setText(QString(ui::TextBox::kLargePaste + 1, u'0'));
-    bool triggered = false;
-    QTimer::singleShot(0, &box, [&triggered] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction *action : menu->actions()) {
-            if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
-                action->trigger();
-                triggered = true;
-            }
-        }
-        menu->close();
-    });
     QContextMenuEvent event(QContextMenuEvent::Keyboard, {1, 1}, box.mapToGlobal(QPoint {1, 1}));
     QApplication::sendEvent(&box, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    bool triggered = false;
+    for (QAction *action : menu->actions()) {
+        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
+            action->trigger();
+            triggered = true;
+        }
+    }
+    menu->close();
     EXPECT_TRUE(triggered);
     EXPECT_EQ(box.text().size(), ui::TextBox::kLargePaste + 1);
     EXPECT_FALSE(box.isUndoAvailable());
