@@ -46,6 +46,8 @@ private:
         std::array<QLineEdit *, 4> masque {};
         Frame3D *adresseFrame = nullptr;
         Panel3D *panel = nullptr;
+        // Only the second network's first octet enables "&Vérification".
+        bool enablesVerification = false;
     };
 
     void buildNetwork(Inventory &inv, QWidget *frame1, Network &network, int number);
