@@ -34,15 +34,31 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
     SSPanel16_ = inv.panel(SSPanelAffichage_, "SSPanel16", {105, 1530, 6975, 615}, 118, "Résultat",
         hiddenBold, topLeft);
     CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
-        122, "2ème Réseau IP", {.font = bold(), .back = QColor(128, 128, 128)});
-    TXT_Adresse1_ = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119,
-        "1111111111", {.font = bold(), .text = QColor(0, 0, 255), .back = QColor(192, 255, 255)});
-    TXT_Masque1_ = inv.textBox(SSPanel15_, "TXT_Masque1", {120, 240, 6255, 285}, 120,
-        "111111111111", {.font = bold(), .text = QColor(255, 0, 0), .back = QColor(192, 255, 192)});
-    TXT_Resultat1_ = inv.textBox(SSPanel16_, "TXT_Resultat1", {120, 240, 6255, 285}, 121,
-        "111111111", {.font = bold(), .text = Qt::white, .back = Qt::black});
+        122, "2ème Réseau IP",
+        {.font = bold(),
+            .back = QColor(128, 128, 128),
+            .accessible = tr("Afficher l'autre réseau en binaire")});
+    TXT_Adresse1_
+        = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119, "1111111111",
+            {.font = bold(),
+                .text = QColor(0, 0, 255),
+                .back = QColor(192, 255, 255),
+                .accessible = tr("Affichage binaire, adresse")});
+    TXT_Masque1_
+        = inv.textBox(SSPanel15_, "TXT_Masque1", {120, 240, 6255, 285}, 120, "111111111111",
+            {.font = bold(),
+                .text = QColor(255, 0, 0),
+                .back = QColor(192, 255, 192),
+                .accessible = tr("Affichage binaire, masque")});
+    TXT_Resultat1_
+        = inv.textBox(SSPanel16_, "TXT_Resultat1", {120, 240, 6255, 285}, 121, "111111111",
+            {.font = bold(),
+                .text = Qt::white,
+                .back = Qt::black,
+                .accessible = tr("Affichage binaire, résultat")});
     SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
-        {5640, 5400, 1695, 255}, 57, "Affichage Binaire", {.font = bold(), .text = Qt::black});
+        {5640, 5400, 1695, 255}, 57, "Affichage Binaire",
+        {.font = bold(), .text = Qt::black, .accessible = tr("Affichage binaire")});
 
     connect(SSCHK_AffichageBinaire_, &QCheckBox::toggled, this,
         &BinaryPanel::SSCHK_AffichageBinaire_Click);

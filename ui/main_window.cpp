@@ -1,6 +1,5 @@
 #include "main_window.hpp"
 
-#include "accessible_names.hpp"
 #include "tab_control.hpp"
 
 #include <QGuiApplication>
@@ -30,7 +29,6 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
     maskTab_ = new MaskTab(inventory_, SSpanel_->canvas(1), messages);
     sumTab_ = new BinarySumTab(inventory_, SSpanel_->canvas(2), messages);
     inventory_.chainFocus();
-    nameForAccessibility(this);
     SSpanel_->setCurrentIndex(1);
 
     connect(SSpanel_, &QTabWidget::currentChanged, maskTab_, &MaskTab::SSpanel_Click);

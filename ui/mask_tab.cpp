@@ -58,45 +58,54 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     group1_ = new QButtonGroup(this);
     group2_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
+        const QChar letter('A' + i);
         SSOption1_[i] = inv.option(panel9, element("SSOption1", i),
-            {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, classes[i]);
-        SSOption2_[i] = inv.option(
-            panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i, classes[i]);
+            {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, classes[i],
+            {.accessible = tr("Type de classe, classe %1").arg(letter)});
+        SSOption2_[i]
+            = inv.option(panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i,
+                classes[i], {.accessible = tr("Masque réseau, classe %1").arg(letter)});
         group1_->addButton(SSOption1_[i], i);
         group2_->addButton(SSOption2_[i], i);
     }
     LBL_ValeurClasse_ = inv.label(
         panel9, "LBL_ValeurClasse", {5520, 480, 1215, 255}, 12, QString(), {.font = bold()});
 
-    const Look octet {.font = classicFont(9.75, true), .disabled = true};
     for (int i = 0; i < 4; ++i) {
+        const auto octet = [i](const QString &name) {
+            return Look {
+                .font = classicFont(9.75, true), .disabled = true, .accessible = name.arg(i + 1)};
+        };
         Adresse1_[i] = inv.textBox(panel12, element("Adresse1", i), {120 + 600 * i, 120, 495, 360},
-            5 + i, QString(), octet);
+            5 + i, QString(), octet(tr("Type de classe, adresse IP, octet %1")));
         smasque2_[i] = inv.textBox(panel11, element("smasque2", i), {120 + 600 * i, 120, 495, 360},
-            18 - i, QString(), octet);
+            18 - i, QString(), octet(tr("Masque réseau, octet %1")));
         Adresse1_[i]->installEventFilter(this);
     }
-    BTN_Slash_ = inv.button(panel10, "BTN_Slash", {5640, 120, 1095, 495}, 114,
-        "  Notation       &Slash", {.font = bold(), .disabled = true});
+    BTN_Slash_
+        = inv.button(panel10, "BTN_Slash", {5640, 120, 1095, 495}, 114, "  Notation       &Slash",
+            {.font = bold(), .disabled = true, .accessible = tr("Notation slash du masque")});
     Slash_ = inv.label(panel10, "Slash", {5880, 720, 735, 375}, 22, QString(),
         {.font = classicFont(12, true), .text = QColor(0, 0, 255), .align = Qt::AlignCenter});
 
     inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31,
         "Nombre de Sous-Réseaux désirés :", {.font = bold()});
-    NombreSousReseaux_
-        = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28, QString());
+    NombreSousReseaux_ = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28,
+        QString(), {.accessible = tr("Nombre de sous-réseaux désirés")});
     CMD_Calcul_ = inv.button(panel13, "CMD_Calcul", {3945, 120, 735, 255}, 26, "&Calcul",
-        {.font = bold(), .disabled = true});
+        {.font = bold(), .disabled = true, .accessible = tr("Calculer les sous-réseaux")});
     inv.label(panel13, "Label10", {120, 480, 3255, 255}, 30,
         "Stations possibles / Sous-Réseau :", {.font = bold()});
     NbrStationsPossibles_ = inv.textBox(panel13, "NbrStationsPossibles", {3240, 480, 1455, 285}, 27,
-        QString(), {.font = bold(), .disabled = true});
+        QString(),
+        {.font = bold(), .disabled = true, .accessible = tr("Stations possibles par sous-réseau")});
     LBL_ListeReseau_
         = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29, "xx Réseaux Possibles",
             {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
-    LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25, {.hidden = true});
-    CMD_Quitter_ = inv.button(
-        panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, "&Quitter", {.font = bold()});
+    LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25,
+        {.hidden = true, .accessible = tr("Liste des sous-réseaux possibles")});
+    CMD_Quitter_ = inv.button(panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, "&Quitter",
+        {.font = bold(), .accessible = tr("Quitter (onglet Calcul d'un masque IP)")});
 
     // A click on the option already selected changes nothing, so it runs nothing.
     for (int i = 0; i < 3; ++i) {

@@ -68,12 +68,15 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
             .text = QColor(0, 0, 255),
             .back = kGrey,
             .hidden = true});
-    CMD2_Quitter_ = inv.button(
-        frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, "&Quitter", {.font = bold()});
-    CMD_Effacer_ = inv.button(
-        frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, "&Effacer", {.font = bold()});
-    CMD_Verification_ = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59,
-        "&Vérification", {.font = bold(), .disabled = true});
+    CMD2_Quitter_ = inv.button(frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, "&Quitter",
+        {.font = bold(), .accessible = tr("Quitter (onglet Réseaux identiques)")});
+    CMD_Effacer_ = inv.button(frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, "&Effacer",
+        {.font = bold(), .accessible = tr("Effacer les deux réseaux")});
+    CMD_Verification_
+        = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59, "&Vérification",
+            {.font = bold(),
+                .disabled = true,
+                .accessible = tr("Vérifier si les deux réseaux sont identiques")});
     // The binary panel, once the user asks for it, covers the finished scene rather than the
     // other way round.
     frame1->findChild<QWidget *>("SSPanelAffichage")->raise();
@@ -116,10 +119,10 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
         Row panel;
         const char *caption;
         Row adresseFrame, masqueFrame;
-        const char *adresse;
+        const char *adresse, *adresseName;
         std::array<Place, 4> adresseBoxes;
         std::array<Dot, 3> adresseDots;
-        const char *masque;
+        const char *masque, *masqueName;
         std::array<Place, 4> masqueBoxes;
         std::array<Dot, 3> masqueDots;
         bool enablesVerification;
@@ -131,9 +134,11 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
             .adresseFrame = {"SSFrame1", {240, 360, 2775, 615}, 36},
             .masqueFrame = {"SSFrame2", {240, 960, 2775, 615}, 56},
             .adresse = "AdresseIP1",
+            .adresseName = QT_TR_NOOP("1er réseau, adresse, octet %1"),
             .adresseBoxes = {{{135, 240, 37}, {840, 240, 39}, {1545, 240, 41}, {2280, 255, 43}}},
             .adresseDots = {{{0, 42}, {1, 40}, {2, 38}}},
             .masque = "masque1",
+            .masqueName = QT_TR_NOOP("1er réseau, masque, octet %1"),
             .masqueBoxes = {{{120, 240, 44}, {840, 240, 45}, {1560, 240, 46}, {2280, 240, 47}}},
             .masqueDots = {{{5, 58}, {4, 60}, {3, 62}}},
             .enablesVerification = false,
@@ -144,9 +149,11 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
             .adresseFrame = {"SSFrame3", {240, 360, 2775, 615}, 65},
             .masqueFrame = {"SSFrame4", {240, 960, 2775, 615}, 69},
             .adresse = "AdresseIP2",
+            .adresseName = QT_TR_NOOP("2ème réseau, adresse, octet %1"),
             .adresseBoxes = {{{120, 240, 48}, {840, 240, 49}, {1560, 240, 50}, {2280, 240, 51}}},
             .adresseDots = {{{8, 66}, {7, 67}, {6, 68}}},
             .masque = "Masque2",
+            .masqueName = QT_TR_NOOP("2ème réseau, masque, octet %1"),
             .masqueBoxes = {{{120, 240, 52}, {840, 240, 53}, {1560, 240, 54}, {2280, 240, 55}}},
             .masqueDots = {{{9, 72}, {10, 71}, {11, 70}}},
             .enablesVerification = true,
@@ -163,10 +170,10 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
         network.panel, r.masqueFrame.name, r.masqueFrame.at, r.masqueFrame.focus, "Masque");
     for (int i = 0; i < 4; ++i) {
         const Place &a = r.adresseBoxes[i], &m = r.masqueBoxes[i];
-        network.adresse[i] = inv.textBox(
-            network.adresseFrame, element(r.adresse, i), {a.left, a.top, 375, 285}, a.focus, "0");
-        network.masque[i] = inv.textBox(
-            masqueFrame, element(r.masque, i), {m.left, m.top, 375, 285}, m.focus, " ");
+        network.adresse[i] = inv.textBox(network.adresseFrame, element(r.adresse, i),
+            {a.left, a.top, 375, 285}, a.focus, "0", {.accessible = tr(r.adresseName).arg(i + 1)});
+        network.masque[i] = inv.textBox(masqueFrame, element(r.masque, i),
+            {m.left, m.top, 375, 285}, m.focus, " ", {.accessible = tr(r.masqueName).arg(i + 1)});
     }
     const Look dot {.font = classicFont(12, true)};
     const int dotLefts[3] = {600, 1320, 2040};
