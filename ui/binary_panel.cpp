@@ -149,6 +149,11 @@ void BinaryPanel::SSCHK_AffichageBinaire_Click()
     setPanelsVisible(false);
 }
 
+void BinaryPanel::raise()
+{
+    SSPanelAffichage_->raise();
+}
+
 void BinaryPanel::Effacer()
 {
     showRows({});

@@ -79,7 +79,7 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
                 .accessible = tr("Vérifier si les deux réseaux sont identiques")});
     // The binary panel, once the user asks for it, covers the finished scene rather than the
     // other way round.
-    frame1->findChild<QWidget *>("SSPanelAffichage")->raise();
+    panel_->raise();
 
     for (int i = 0; i < 4; ++i) {
         connect(reseau1_.adresse[i], &QLineEdit::textChanged, this,
