@@ -34,8 +34,6 @@ public:
     void CMD1_Quitter_Click();
     void CMD2_Quitter_Click();
 
-    [[nodiscard]] SameNetworkTab &sameNetworkTab() { return *sameTab_; }
-
 private:
     void Form_Load();
 

@@ -35,7 +35,6 @@ public:
     void CMD_Verification_Click();
     void CMD_Effacer_Click();
 
-    [[nodiscard]] BinaryPanel &panel() { return *panel_; }
     [[nodiscard]] QPushButton *quitButton() const { return CMD2_Quitter_; }
 
 private:

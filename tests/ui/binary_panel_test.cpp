@@ -1,5 +1,6 @@
 #include "core/binary_rendering.hpp"
 #include "harness.hpp"
+#include "ui/binary_panel.hpp"
 #include "ui/panel_3d.hpp"
 
 #include <QCheckBox>
@@ -60,7 +61,7 @@ protected:
         EXPECT_EQ(off->backColor(), kGrey);
         return second ? 2 : 1;
     }
-    std::int16_t flag() { return window.sameNetworkTab().panel().Reseau1_Affiche(); }
+    std::int16_t flag() { return find<ui::BinaryPanel>({})->Reseau1_Affiche(); }
 };
 
 TEST_F(BinaryPanelTest, CheckingBeforeAnyVerificationShowsEmptyRows)
