@@ -40,7 +40,7 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
 
 void MainWindow::Form_Load()
 {
-    setWindowTitle(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
+    setWindowTitle(caption());
     // Centred from the outer size, in floating point, and not pulled back onto a small screen.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = frameGeometry().size();
@@ -52,6 +52,12 @@ void MainWindow::Form_Load()
     SSpanel_->setTabText(0, QStringLiteral("&Réseaux Identiques ?"));
     SSpanel_->setTabText(1, QStringLiteral("&Calcul d'un Masque IP"));
     SSpanel_->setTabText(2, QStringLiteral("&Somme Binaire"));
+}
+
+QString MainWindow::caption()
+{
+    // RESOMAR_VERSION comes from project() in CMake.
+    return tr("v%1 %2").arg(QStringLiteral(RESOMAR_VERSION), QStringLiteral("Resomar "));
 }
 
 void MainWindow::CMD_Quitter_Click()

@@ -51,7 +51,7 @@ void Apropos::Form_Load()
     const QSize outer = frameGeometry().size();
     move(screen.x() + qRound(screen.width() / 2.0 - outer.width() / 2.0),
         screen.y() + qRound(screen.height() / 2.0 - outer.height() / 2.0));
-    LBL_Titre_->setText(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
+    LBL_Titre_->setText(MainWindow::caption());
     LBL_Version_->setText(kCredit);
     show();
     clock_.wait(kWait, this, [this] { giveWay(); });
