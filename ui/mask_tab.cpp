@@ -55,18 +55,18 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
 
     const char *classes[3] = {"Classe A", "Classe B", "Classe C"};
     const int option1Widths[3] = {1095, 1335, 1095};
-    group1_ = new QButtonGroup(this);
-    group2_ = new QButtonGroup(this);
+    SSOption1_ = new QButtonGroup(this);
+    SSOption2_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         const QChar letter('A' + i);
-        SSOption1_[i] = inv.option(panel9, element("SSOption1", i),
+        QRadioButton *adresse = inv.option(panel9, element("SSOption1", i),
             {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, classes[i],
             {.accessible = tr("Type de classe, classe %1").arg(letter)});
-        SSOption2_[i]
+        QRadioButton *masque
             = inv.option(panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i,
                 classes[i], {.accessible = tr("Masque réseau, classe %1").arg(letter)});
-        group1_->addButton(SSOption1_[i], i);
-        group2_->addButton(SSOption2_[i], i);
+        SSOption1_->addButton(adresse, i);
+        SSOption2_->addButton(masque, i);
     }
     LBL_ValeurClasse_ = inv.label(
         panel9, "LBL_ValeurClasse", {5520, 480, 1215, 255}, 12, QString(), {.font = bold()});
@@ -108,16 +108,14 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         {.font = bold(), .accessible = tr("Quitter (onglet Calcul d'un masque IP)")});
 
     // A click on the option already selected changes nothing, so it runs nothing.
-    for (int i = 0; i < 3; ++i) {
-        connect(SSOption1_[i], &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                SSOption1_Click();
-        });
-        connect(SSOption2_[i], &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                SSOption2_Click();
-        });
-    }
+    connect(SSOption1_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            SSOption1_Click();
+    });
+    connect(SSOption2_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            SSOption2_Click();
+    });
     for (int i = 0; i < 4; ++i) {
         connect(Adresse1_[i], &QLineEdit::textChanged, this, [this, i] { Adresse1_Change(i); });
         connect(smasque2_[i], &QLineEdit::textChanged, this, [this, i] { smasque2_Change(i); });
@@ -146,11 +144,11 @@ bool MaskTab::eventFilter(QObject *watched, QEvent *event)
 
 std::optional<core::Classe> MaskTab::classeAdresse() const
 {
-    return selected(group1_);
+    return selected(SSOption1_);
 }
 std::optional<core::Classe> MaskTab::classeMasque() const
 {
-    return selected(group2_);
+    return selected(SSOption2_);
 }
 
 void MaskTab::resetResults()
@@ -161,9 +159,9 @@ void MaskTab::resetResults()
     LST_Reseau_->clear();
 }
 
-void MaskTab::select(const std::array<QRadioButton *, 3> &group, core::Classe classe)
+void MaskTab::select(QButtonGroup *group, core::Classe classe)
 {
-    QRadioButton *option = group[static_cast<std::size_t>(classe)];
+    QAbstractButton *option = group->button(static_cast<int>(classe));
     option->setEnabled(true);
     option->setChecked(true); // runs the group's handler, nested, unless already selected
 }
@@ -180,13 +178,13 @@ void MaskTab::SSOption1_Click()
         box->setText(QString());
     for (QLineEdit *box : Adresse1_)
         box->setEnabled(true);
-    for (QRadioButton *option : SSOption2_)
+    for (QAbstractButton *option : SSOption2_->buttons())
         option->setEnabled(true);
 
     const core::ClassDefaults &defaults = core::Masque_Defaut(classe);
     LBL_ValeurClasse_->setText(qt(defaults.plage));
     for (int k = 0; k < static_cast<int>(classe); ++k)
-        SSOption2_[k]->setEnabled(false);
+        SSOption2_->button(k)->setEnabled(false);
     select(SSOption2_, classe);
     for (std::size_t i = 0; i < Adresse1_.size(); ++i)
         Adresse1_[i]->setText(qt(defaults.adresse[i]));
