@@ -142,11 +142,16 @@ void BinaryPanel::SSCHK_AffichageBinaire_Click()
         Affiche_Reseau1();
         return;
     }
+    plainInputPanels();
+    setPanelsVisible(false);
+}
+
+void BinaryPanel::plainInputPanels()
+{
     for (Panel3D *panel : {reseau1_, reseau2_}) {
         panel->setCaptionColor(kPlainText);
         panel->setBackColor(kGrey);
     }
-    setPanelsVisible(false);
 }
 
 void BinaryPanel::raise()
@@ -159,10 +164,7 @@ void BinaryPanel::Effacer()
     showRows({});
     setPanelsVisible(false);
     SSCHK_AffichageBinaire_->setChecked(false);
-    reseau2_->setBackColor(kGrey);
-    reseau1_->setBackColor(kGrey);
-    reseau1_->setCaptionColor(kPlainText);
-    reseau2_->setCaptionColor(kPlainText);
+    plainInputPanels();
     rows1_ = rows2_ = {};
     onShow_ = Network::None;
 }

@@ -54,6 +54,7 @@ private:
 
     void showRows(const core::NetworkRows &rows);
     void highlight(Panel3D *shown, Panel3D *other);
+    void plainInputPanels();
     void setPanelsVisible(bool visible);
     void captionFor(Network network);
 
