@@ -24,17 +24,17 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
     const Look hiddenBold {.font = bold(), .hidden = true};
     const PanelLook topLeft {.placement = Panel3D::Placement::TopLeft};
     SSPanelAffichage_ = inv.panel(frame1, "SSPanelAffichage", {120, 2520, 7215, 2580}, 115,
-        "Affichage Binaire 1er Réseau IP",
+        tr("Affichage Binaire 1er Réseau IP"),
         {.font = bold(), .text = QColor(255, 0, 0), .hidden = true},
         {.inner = Panel3D::Bevel::Inset});
-    SSPanel14_ = inv.panel(
-        SSPanelAffichage_, "SSPanel14", {105, 315, 6975, 615}, 116, "Adresse", hiddenBold, topLeft);
-    SSPanel15_ = inv.panel(
-        SSPanelAffichage_, "SSPanel15", {105, 915, 6975, 615}, 117, "Masque", hiddenBold, topLeft);
-    SSPanel16_ = inv.panel(SSPanelAffichage_, "SSPanel16", {105, 1530, 6975, 615}, 118, "Résultat",
+    SSPanel14_ = inv.panel(SSPanelAffichage_, "SSPanel14", {105, 315, 6975, 615}, 116,
+        tr("Adresse"), hiddenBold, topLeft);
+    SSPanel15_ = inv.panel(SSPanelAffichage_, "SSPanel15", {105, 915, 6975, 615}, 117, tr("Masque"),
         hiddenBold, topLeft);
+    SSPanel16_ = inv.panel(SSPanelAffichage_, "SSPanel16", {105, 1530, 6975, 615}, 118,
+        tr("Résultat"), hiddenBold, topLeft);
     CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
-        122, "2ème Réseau IP",
+        122, tr("2ème Réseau IP"),
         {.font = bold(),
             .back = QColor(128, 128, 128),
             .accessible = tr("Afficher l'autre réseau en binaire")});
@@ -57,7 +57,7 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
                 .back = Qt::black,
                 .accessible = tr("Affichage binaire, résultat")});
     SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
-        {5640, 5400, 1695, 255}, 57, "Affichage Binaire",
+        {5640, 5400, 1695, 255}, 57, tr("Affichage Binaire"),
         {.font = bold(), .text = Qt::black, .accessible = tr("Affichage binaire")});
 
     connect(SSCHK_AffichageBinaire_, &QCheckBox::toggled, this,
@@ -112,8 +112,8 @@ void BinaryPanel::captionFor(Network network)
 {
     const bool second = network == Network::Second;
     SSPanelAffichage_->setCaption(
-        second ? "Affichage Binaire 2ème Réseau IP" : "Affichage Binaire 1er Réseau IP");
-    CMD_AutreReseau_->setText(second ? "1er Réseau IP" : "2ème Réseau IP");
+        second ? tr("Affichage Binaire 2ème Réseau IP") : tr("Affichage Binaire 1er Réseau IP"));
+    CMD_AutreReseau_->setText(second ? tr("1er Réseau IP") : tr("2ème Réseau IP"));
 }
 
 void BinaryPanel::CMD_AutreReseau_Click()

@@ -49,9 +49,9 @@ void MainWindow::Form_Load()
     const float top
         = static_cast<float>(screen.height()) / 2 - static_cast<float>(outer.height()) / 2;
     move(screen.x() + qRound(left), screen.y() + qRound(top));
-    SSpanel_->setTabText(0, QStringLiteral("&Réseaux Identiques ?"));
-    SSpanel_->setTabText(1, QStringLiteral("&Calcul d'un Masque IP"));
-    SSpanel_->setTabText(2, QStringLiteral("&Somme Binaire"));
+    SSpanel_->setTabText(0, tr("&Réseaux Identiques ?"));
+    SSpanel_->setTabText(1, tr("&Calcul d'un Masque IP"));
+    SSpanel_->setTabText(2, tr("&Somme Binaire"));
 }
 
 QString MainWindow::caption()

@@ -43,28 +43,29 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     QWidget *frame2 = inv.area(canvas, "Frame2", {240, 900, 7215, 4740}, 2, {.back = kGrey});
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
     const PanelLook sunken {.outer = Panel3D::Bevel::Inset};
-    Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3, " Type de classe",
-        {.font = bold()}, leftMiddle);
-    Panel3D *panel10 = inv.panel(frame2, "SSPanel10", {240, 1560, 6855, 1215}, 13, " Masque Réseau",
-        {.font = bold()}, leftMiddle);
+    Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3,
+        tr(" Type de classe"), {.font = bold()}, leftMiddle);
+    Panel3D *panel10 = inv.panel(frame2, "SSPanel10", {240, 1560, 6855, 1215}, 13,
+        tr(" Masque Réseau"), {.font = bold()}, leftMiddle);
     Panel3D *panel13 = inv.panel(frame2, "SSPanel13", {240, 2880, 6855, 1740}, 23, QString());
     Panel3D *panel12
         = inv.panel(panel9, "SSPanel12", {3000, 240, 2535, 615}, 4, QString(), {}, sunken);
     Panel3D *panel11
         = inv.panel(panel10, "SSPanel11", {3000, 240, 2535, 615}, 14, QString(), {}, sunken);
 
-    const char *classes[3] = {"Classe A", "Classe B", "Classe C"};
+    const char *const classes[3]
+        = {QT_TR_NOOP("Classe A"), QT_TR_NOOP("Classe B"), QT_TR_NOOP("Classe C")};
     const int option1Widths[3] = {1095, 1335, 1095};
     SSOption1_ = new QButtonGroup(this);
     SSOption2_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         const QChar letter('A' + i);
         QRadioButton *adresse = inv.option(panel9, element("SSOption1", i),
-            {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, classes[i],
+            {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, tr(classes[i]),
             {.accessible = tr("Type de classe, classe %1").arg(letter)});
         QRadioButton *masque
             = inv.option(panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i,
-                classes[i], {.accessible = tr("Masque réseau, classe %1").arg(letter)});
+                tr(classes[i]), {.accessible = tr("Masque réseau, classe %1").arg(letter)});
         SSOption1_->addButton(adresse, i);
         SSOption2_->addButton(masque, i);
     }
@@ -82,29 +83,30 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
             18 - i, QString(), octet(tr("Masque réseau, octet %1")));
         Adresse1_[i]->installEventFilter(this);
     }
-    BTN_Slash_
-        = inv.button(panel10, "BTN_Slash", {5640, 120, 1095, 495}, 114, "  Notation       &Slash",
-            {.font = bold(), .disabled = true, .accessible = tr("Notation slash du masque")});
+    BTN_Slash_ = inv.button(panel10, "BTN_Slash", {5640, 120, 1095, 495}, 114,
+        //: The blanks wrap the caption onto two lines of the narrow button.
+        tr("  Notation       &Slash"),
+        {.font = bold(), .disabled = true, .accessible = tr("Notation slash du masque")});
     Slash_ = inv.label(panel10, "Slash", {5880, 720, 735, 375}, 22, QString(),
         {.font = classicFont(12, true), .text = QColor(0, 0, 255), .align = Qt::AlignCenter});
 
-    inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31,
-        "Nombre de Sous-Réseaux désirés :", {.font = bold()});
+    inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31, tr("Nombre de Sous-Réseaux désirés :"),
+        {.font = bold()});
     NombreSousReseaux_ = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28,
         QString(), {.accessible = tr("Nombre de sous-réseaux désirés")});
-    CMD_Calcul_ = inv.button(panel13, "CMD_Calcul", {3945, 120, 735, 255}, 26, "&Calcul",
+    CMD_Calcul_ = inv.button(panel13, "CMD_Calcul", {3945, 120, 735, 255}, 26, tr("&Calcul"),
         {.font = bold(), .disabled = true, .accessible = tr("Calculer les sous-réseaux")});
     inv.label(panel13, "Label10", {120, 480, 3255, 255}, 30,
-        "Stations possibles / Sous-Réseau :", {.font = bold()});
+        tr("Stations possibles / Sous-Réseau :"), {.font = bold()});
     NbrStationsPossibles_ = inv.textBox(panel13, "NbrStationsPossibles", {3240, 480, 1455, 285}, 27,
         QString(),
         {.font = bold(), .disabled = true, .accessible = tr("Stations possibles par sous-réseau")});
-    LBL_ListeReseau_
-        = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29, "xx Réseaux Possibles",
-            {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
+    LBL_ListeReseau_ = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29,
+        tr("xx Réseaux Possibles"),
+        {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
     LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25,
         {.hidden = true, .accessible = tr("Liste des sous-réseaux possibles")});
-    CMD_Quitter_ = inv.button(panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, "&Quitter",
+    CMD_Quitter_ = inv.button(panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, tr("&Quitter"),
         {.font = bold(), .accessible = tr("Quitter (onglet Calcul d'un masque IP)")});
 
     // A click on the option already selected changes nothing, so it runs nothing.

@@ -49,8 +49,8 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
 {
     QWidget *frame1 = inv.area(canvas, "Frame1", {195, 630, 7455, 5775}, 32);
     inv.label(frame1, "Label1", {120, 240, 7215, 495}, 75,
-        "Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même "
-        "réseau IP",
+        tr("Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même "
+           "réseau IP"),
         {.font = bold(), .align = Qt::AlignHCenter | Qt::AlignTop, .wrap = true});
     buildNetwork(inv, frame1, reseau1_, 1);
     buildNetwork(inv, frame1, reseau2_, 2);
@@ -61,19 +61,19 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
     PICT_PC2_ = inv.picture(frame1, "PICT_PC2", {6840, 4440, 480, 480}, 33, hidden);
     LINE_Ping_ = inv.line(frame1, "LINE_Ping", {600, 4755}, {1005, 4755}, Qt::black, 2, true);
     LINE_Retour_ = inv.line(frame1, "LINE_Retour", {6420, 4755}, {6825, 4755}, Qt::black, 2, true);
-    LBL_Ping_ = inv.label(frame1, "LBL_Ping", {585, 4770, 345, 210}, 74, "Ping",
+    LBL_Ping_ = inv.label(frame1, "LBL_Ping", {585, 4770, 345, 210}, 74, tr("Ping"),
         {.font = classicFont(8.25, true, Face::Serif), .text = QColor(255, 0, 0), .hidden = true});
-    LBL_echo_ = inv.label(frame1, "LBL_echo", {5505, 4545, 1395, 195}, 73, "Request TimeOut",
+    LBL_echo_ = inv.label(frame1, "LBL_echo", {5505, 4545, 1395, 195}, 73, tr("Request TimeOut"),
         {.font = classicFont(8.25, true, Face::Serif),
             .text = QColor(0, 0, 255),
             .back = kGrey,
             .hidden = true});
-    CMD2_Quitter_ = inv.button(frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, "&Quitter",
+    CMD2_Quitter_ = inv.button(frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, tr("&Quitter"),
         {.font = bold(), .accessible = tr("Quitter (onglet Réseaux identiques)")});
-    CMD_Effacer_ = inv.button(frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, "&Effacer",
+    CMD_Effacer_ = inv.button(frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, tr("&Effacer"),
         {.font = bold(), .accessible = tr("Effacer les deux réseaux")});
     CMD_Verification_
-        = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59, "&Vérification",
+        = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59, tr("&Vérification"),
             {.font = bold(),
                 .disabled = true,
                 .accessible = tr("Vérifier si les deux réseaux sont identiques")});
@@ -130,7 +130,7 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
     static const Rows rows[2] = {
         {
             .panel = {"SSPanel1", {120, 720, 3255, 1695}, 35},
-            .caption = "1er Réseau IP",
+            .caption = QT_TR_NOOP("1er Réseau IP"),
             .adresseFrame = {"SSFrame1", {240, 360, 2775, 615}, 36},
             .masqueFrame = {"SSFrame2", {240, 960, 2775, 615}, 56},
             .adresse = "AdresseIP1",
@@ -145,7 +145,7 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
         },
         {
             .panel = {"SSPanel2", {4080, 720, 3255, 1695}, 64},
-            .caption = "2ème Réseau IP",
+            .caption = QT_TR_NOOP("2ème Réseau IP"),
             .adresseFrame = {"SSFrame3", {240, 360, 2775, 615}, 65},
             .masqueFrame = {"SSFrame4", {240, 960, 2775, 615}, 69},
             .adresse = "AdresseIP2",
@@ -162,12 +162,12 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
     const Rows &r = rows[number - 1];
 
     network.enablesVerification = r.enablesVerification;
-    network.panel = inv.panel(frame1, r.panel.name, r.panel.at, r.panel.focus, r.caption,
+    network.panel = inv.panel(frame1, r.panel.name, r.panel.at, r.panel.focus, tr(r.caption),
         {.font = bold(), .text = Qt::black}, {.inner = Panel3D::Bevel::Inset});
     network.adresseFrame = inv.frame(network.panel, r.adresseFrame.name, r.adresseFrame.at,
-        r.adresseFrame.focus, "Adresse IP", {.font = bold()});
+        r.adresseFrame.focus, tr("Adresse IP"), {.font = bold()});
     Frame3D *masqueFrame = inv.frame(
-        network.panel, r.masqueFrame.name, r.masqueFrame.at, r.masqueFrame.focus, "Masque");
+        network.panel, r.masqueFrame.name, r.masqueFrame.at, r.masqueFrame.focus, tr("Masque"));
     for (int i = 0; i < 4; ++i) {
         const Place &a = r.adresseBoxes[i], &m = r.masqueBoxes[i];
         network.adresse[i] = inv.textBox(network.adresseFrame, element(r.adresse, i),
@@ -318,14 +318,14 @@ void SameNetworkTab::playReturn(bool memeReseau)
         LINE_Ping_->repaintNow();
         pace_.step();
     }
-    LBL_echo_->setText("Echo Reply");
+    LBL_echo_->setText(tr("Echo Reply"));
     LBL_echo_->show();
     for (int x = 5500; x >= labelEnd; x -= kStep) {
         moveNow(LBL_echo_, x);
         pace_.step();
     }
     if (!memeReseau)
-        LBL_echo_->setText("Request TimeOut");
+        LBL_echo_->setText(tr("Request TimeOut"));
 }
 
 void SameNetworkTab::CMD_Effacer_Click()
