@@ -179,7 +179,7 @@ protected:
     int checkedIn(const char *group)
     {
         for (int i = 0; i < 3; ++i) {
-            if (find<QRadioButton>(QStringLiteral("%1(%2)").arg(group).arg(i))->isChecked())
+            if (find<QRadioButton>(element(group, i))->isChecked())
                 return i;
         }
         return -1;
