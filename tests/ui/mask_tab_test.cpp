@@ -221,6 +221,33 @@ TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
     EXPECT_EQ(text("Adresse1(0)"), "126");
 }
 
+TEST_F(MaskTabTest, LeavingAnAddressBoxChecksTheClassUnlessFocusGoesToAnotherWindow)
+{
+    const struct
+    {
+        Qt::FocusReason reason;
+        bool checks;
+    } cases[] = {
+        {Qt::MouseFocusReason, true},
+        {Qt::TabFocusReason, true},
+        {Qt::BacktabFocusReason, true},
+        {Qt::ShortcutFocusReason, true},
+        {Qt::MenuBarFocusReason, true},
+        {Qt::OtherFocusReason, true},
+        {Qt::ActiveWindowFocusReason, false}, // a message box or another window
+        {Qt::PopupFocusReason, false},
+    };
+    choose("SSOption1", 0);
+    for (const auto &c : cases) {
+        box("Adresse1(0)")->setText("127"); // outside class A's 1 to 126
+        box("Adresse1(2)")->setFocus(Qt::TabFocusReason);
+        messages.shown.clear();
+        box("NombreSousReseaux")->setFocus(c.reason);
+        EXPECT_EQ(messages.shown.size(), c.checks ? 1u : 0u) << "reason " << c.reason;
+        EXPECT_EQ(text("Adresse1(0)"), c.checks ? "001" : "127") << "reason " << c.reason;
+    }
+}
+
 TEST_F(MaskTabTest, RefusesAddressOctetsAbove255)
 {
     choose("SSOption1", 2);
