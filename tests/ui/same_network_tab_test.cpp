@@ -150,6 +150,26 @@ TEST_F(SameNetworkTabTest, RefusesOctetsAbove255AndEmptiesTheBox)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(SameNetworkTabTest, ARefusedAddressOctetEmptiesThatNetworksMask)
+{
+    // 223 gives no class, so nothing fills the mask again after the refusal empties it.
+    const struct
+    {
+        const char *adresse, *masque, *other;
+    } networks[] = {{"AdresseIP1", "masque1", "Masque2"}, {"AdresseIP2", "Masque2", "masque1"}};
+    for (const auto &n : networks) {
+        typeOver(element(n.adresse, 0), "223");
+        for (int i = 1; i < 4; ++i)
+            typeOver(element(n.masque, i), "255");
+        typeOver(element(n.other, 3), "7");
+        messages.shown.clear();
+        typeOver(element(n.adresse, 2), "300");
+        ASSERT_EQ(messages.shown.size(), 1u) << n.adresse;
+        EXPECT_EQ(texts(n.masque), (QStringList {"", "", "", ""})) << n.adresse;
+        EXPECT_EQ(text(element(n.other, 3)), "7") << n.adresse;
+    }
+}
+
 TEST_F(SameNetworkTabTest, VerificationIsEnabledByTheSecondNetworksFirstOctet)
 {
     typeNetwork(1, kAddress1, kMask24);
