@@ -141,6 +141,19 @@ TEST_F(BinaryPanelTest, UncheckingHidesAndGreysAndRecheckingShowsNetworkOne)
     EXPECT_EQ(shownRows(), rowsOf("1"));
 }
 
+TEST_F(BinaryPanelTest, ThePanelCoversTheFinishedScene)
+{
+    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
+    toggleCheck();
+    auto *frame = find("Frame1");
+    auto *panel = find("SSPanelAffichage");
+    for (const char *name : {"PICT_PC1", "PICT_PC2", "LBL_Ping", "LBL_echo"}) {
+        ASSERT_TRUE(find(name)->isVisible()) << name;
+        QWidget *top = frame->childAt(find(name)->geometry().center());
+        EXPECT_TRUE(top == panel || panel->isAncestorOf(top)) << name;
+    }
+}
+
 TEST_F(BinaryPanelTest, ClearForgetsTheStoredRows)
 {
     setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
