@@ -33,6 +33,8 @@ template <typename... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+// clang 14 deduces no aggregate's template arguments without a guide.
+template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 
