@@ -1,13 +1,10 @@
+#include "tests/ui/window_driver.hpp"
 #include "ui/look.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTest>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -18,19 +15,20 @@ struct SilentMessageBoxes : ui::MessageBoxes
     void show(const core::Message &) override { }
 };
 
-struct Window
+struct Parts
 {
     SilentMessageBoxes messages;
     ui::MainWindow window {messages, ui::Pace {}};
+};
 
+// The main window on one of its tabs, with message boxes that show nothing.
+struct Window : Parts, test::WindowDriver
+{
     explicit Window(int tab)
+        : WindowDriver(window)
     {
         window.show();
-        window.findChild<QTabWidget *>("SSpanel")->setCurrentIndex(tab);
-    }
-    template <typename W = QLineEdit> W *find(const char *name)
-    {
-        return window.findChild<W *>(name);
+        select(tab);
     }
 };
 
@@ -40,7 +38,7 @@ struct Window
 void BM_AddressKeystroke(benchmark::State &state)
 {
     Window w(0);
-    QLineEdit *box = w.find("AdresseIP1(0)");
+    QLineEdit *box = w.box("AdresseIP1(0)");
     box->setText("19");
     box->setFocus();
     for (auto _ : state) {
@@ -55,7 +53,7 @@ BENCHMARK(BM_AddressKeystroke)->Unit(benchmark::kMicrosecond);
 void BM_AddressPaste(benchmark::State &state)
 {
     Window w(0);
-    QLineEdit *box = w.find("AdresseIP1(1)");
+    QLineEdit *box = w.box("AdresseIP1(1)");
     const QString paste = QString(" 9").repeated(static_cast<int>(state.range(0) / 2));
     for (auto _ : state) {
         box->setText(paste);
@@ -73,8 +71,8 @@ BENCHMARK(BM_AddressPaste)
 void BM_Calcul254Lines(benchmark::State &state)
 {
     Window w(1);
-    QTest::mouseClick(w.find<QRadioButton>("SSOption1(0)"), Qt::LeftButton);
-    w.find("NombreSousReseaux")->setText("200");
+    w.click("SSOption1(0)");
+    w.box("NombreSousReseaux")->setText("200");
     auto *calcul = w.find<QPushButton>("CMD_Calcul");
     for (auto _ : state)
         calcul->click();

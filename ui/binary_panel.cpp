@@ -25,25 +25,41 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
     const Look hiddenBold {.font = bold(), .hidden = true};
     const PanelLook topLeft {.placement = Panel3D::Placement::TopLeft};
     SSPanelAffichage_ = inv.panel(frame1, "SSPanelAffichage", {120, 2520, 7215, 2580}, 115,
-        "Affichage Binaire 1er Réseau IP",
+        tr("Affichage Binaire 1er Réseau IP"),
         {.font = bold(), .text = QColor(255, 0, 0), .hidden = true},
         {.inner = Panel3D::Bevel::Inset});
-    SSPanel14_ = inv.panel(
-        SSPanelAffichage_, "SSPanel14", {105, 315, 6975, 615}, 116, "Adresse", hiddenBold, topLeft);
-    SSPanel15_ = inv.panel(
-        SSPanelAffichage_, "SSPanel15", {105, 915, 6975, 615}, 117, "Masque", hiddenBold, topLeft);
-    SSPanel16_ = inv.panel(SSPanelAffichage_, "SSPanel16", {105, 1530, 6975, 615}, 118, "Résultat",
+    SSPanel14_ = inv.panel(SSPanelAffichage_, "SSPanel14", {105, 315, 6975, 615}, 116,
+        tr("Adresse"), hiddenBold, topLeft);
+    SSPanel15_ = inv.panel(SSPanelAffichage_, "SSPanel15", {105, 915, 6975, 615}, 117, tr("Masque"),
         hiddenBold, topLeft);
+    SSPanel16_ = inv.panel(SSPanelAffichage_, "SSPanel16", {105, 1530, 6975, 615}, 118,
+        tr("Résultat"), hiddenBold, topLeft);
     CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
-        122, "2ème Réseau IP", {.font = bold(), .back = QColor(128, 128, 128)});
-    TXT_Adresse1_ = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119,
-        "1111111111", {.font = bold(), .text = QColor(0, 0, 255), .back = QColor(192, 255, 255)});
-    TXT_Masque1_ = inv.textBox(SSPanel15_, "TXT_Masque1", {120, 240, 6255, 285}, 120,
-        "111111111111", {.font = bold(), .text = QColor(255, 0, 0), .back = QColor(192, 255, 192)});
-    TXT_Resultat1_ = inv.textBox(SSPanel16_, "TXT_Resultat1", {120, 240, 6255, 285}, 121,
-        "111111111", {.font = bold(), .text = Qt::white, .back = Qt::black});
+        122, tr("2ème Réseau IP"),
+        {.font = bold(),
+            .back = QColor(128, 128, 128),
+            .accessible = tr("Afficher l'autre réseau en binaire")});
+    TXT_Adresse1_
+        = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119, "1111111111",
+            {.font = bold(),
+                .text = QColor(0, 0, 255),
+                .back = QColor(192, 255, 255),
+                .accessible = tr("Affichage binaire, adresse")});
+    TXT_Masque1_
+        = inv.textBox(SSPanel15_, "TXT_Masque1", {120, 240, 6255, 285}, 120, "111111111111",
+            {.font = bold(),
+                .text = QColor(255, 0, 0),
+                .back = QColor(192, 255, 192),
+                .accessible = tr("Affichage binaire, masque")});
+    TXT_Resultat1_
+        = inv.textBox(SSPanel16_, "TXT_Resultat1", {120, 240, 6255, 285}, 121, "111111111",
+            {.font = bold(),
+                .text = Qt::white,
+                .back = Qt::black,
+                .accessible = tr("Affichage binaire, résultat")});
     SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
-        {5640, 5400, 1695, 255}, 57, "Affichage Binaire", {.font = bold(), .text = Qt::black});
+        {5640, 5400, 1695, 255}, 57, tr("Affichage Binaire"),
+        {.font = bold(), .text = Qt::black, .accessible = tr("Affichage binaire")});
     for (QLineEdit *row : {TXT_Adresse1_, TXT_Masque1_, TXT_Resultat1_})
         CopyMenu::attach(row);
 
@@ -101,8 +117,8 @@ void BinaryPanel::captionFor(Network network)
 {
     const bool second = network == Network::Second;
     SSPanelAffichage_->setCaption(
-        second ? "Affichage Binaire 2ème Réseau IP" : "Affichage Binaire 1er Réseau IP");
-    CMD_AutreReseau_->setText(second ? "1er Réseau IP" : "2ème Réseau IP");
+        second ? tr("Affichage Binaire 2ème Réseau IP") : tr("Affichage Binaire 1er Réseau IP"));
+    CMD_AutreReseau_->setText(second ? tr("1er Réseau IP") : tr("2ème Réseau IP"));
 }
 
 void BinaryPanel::CMD_AutreReseau_Click()
@@ -132,11 +148,21 @@ void BinaryPanel::SSCHK_AffichageBinaire_Click()
         Affiche_Reseau1();
         return;
     }
+    plainInputPanels();
+    setPanelsVisible(false);
+}
+
+void BinaryPanel::plainInputPanels()
+{
     for (Panel3D *panel : {reseau1_, reseau2_}) {
         panel->setCaptionColor(kPlainText);
         panel->setBackColor(kGrey);
     }
-    setPanelsVisible(false);
+}
+
+void BinaryPanel::raise()
+{
+    SSPanelAffichage_->raise();
 }
 
 void BinaryPanel::Effacer()
@@ -144,10 +170,7 @@ void BinaryPanel::Effacer()
     showRows({});
     setPanelsVisible(false);
     SSCHK_AffichageBinaire_->setChecked(false);
-    reseau2_->setBackColor(kGrey);
-    reseau1_->setBackColor(kGrey);
-    reseau1_->setCaptionColor(kPlainText);
-    reseau2_->setCaptionColor(kPlainText);
+    plainInputPanels();
     rows1_ = rows2_ = {};
     onShow_ = Network::None;
 }

@@ -41,6 +41,9 @@ public:
     // unchecked, both input panels plain, stored rows emptied.
     void Effacer();
 
+    // Puts the panel above whatever was built after it in frame1.
+    void raise();
+
     // 1 while network 1 is on show, 0 otherwise.
     [[nodiscard]] std::int16_t Reseau1_Affiche() const { return onShow_ == Network::First ? 1 : 0; }
     [[nodiscard]] const std::string &Resultat_Reseau1() const { return rows1_.resultat; }
@@ -51,6 +54,7 @@ private:
 
     void showRows(const core::NetworkRows &rows);
     void highlight(Panel3D *shown, Panel3D *other);
+    void plainInputPanels();
     void setPanelsVisible(bool visible);
     void captionFor(Network network);
 

@@ -12,11 +12,11 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     , messages_(messages)
 {
     Frame3D *frame5 = inv.frame(canvas, "SSFrame5", {165, 780, 7455, 4215}, 76, QString());
-    CMD1_Quitter_ = inv.button(
-        canvas, "CMD1_Quitter", {240, 5040, 1215, 495}, 1, "&Quitter", {.font = bold()});
+    CMD1_Quitter_ = inv.button(canvas, "CMD1_Quitter", {240, 5040, 1215, 495}, 1, tr("&Quitter"),
+        {.font = bold(), .accessible = tr("Quitter (onglet Somme binaire)")});
 
-    inv.label(frame5, "Label4", {120, 240, 3495, 255}, 113, "Permet de faire des sommes binaires",
-        {.font = bold()});
+    inv.label(frame5, "Label4", {120, 240, 3495, 255}, 113,
+        tr("Permet de faire des sommes binaires"), {.font = bold()});
     inv.label(frame5, "Label8", {4440, 240, 2055, 135}, 110,
         "7     6      5     4    3     2     1     0",
         {.font = classicFont(6, false, Face::Serif), .text = QColor(0, 0, 255), .back = kGrey});
@@ -29,14 +29,18 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     // an inner panel holding the eight bit boxes.
     struct Row
     {
-        const char *panel, *caption, *nombre, *bitsPanel, *bits;
+        const char *panel, *caption, *nombre, *nombreName, *bitsPanel, *bits, *bitName;
         int top, panelFocus, nombreFocus, bitsPanelFocus;
         int bitsBase, bitsStep; // focus order of bit p: bitsBase + bitsStep * p
     };
     const Row rows[3] = {
-        {"SSPanel3", " 1er Nombre", "Nombre1", "SSPanel4", "Bit1", 960, 77, 78, 79, 87, -1},
-        {"SSPanel5", " 2ème Nombre", "Nombre2", "SSPanel6", "Bit2", 2160, 88, 89, 90, 91, 1},
-        {"SSPanel7", " Résultat", "Nombre3", "SSPanel8", "Bit3", 3240, 99, 100, 101, 109, -1},
+        {"SSPanel3", QT_TR_NOOP(" 1er Nombre"), "Nombre1", QT_TR_NOOP("1er nombre"), "SSPanel4",
+            "Bit1", QT_TR_NOOP("1er nombre, bit %1 (poids %2)"), 960, 77, 78, 79, 87, -1},
+        {"SSPanel5", QT_TR_NOOP(" 2ème Nombre"), "Nombre2", QT_TR_NOOP("2ème nombre"), "SSPanel6",
+            "Bit2", QT_TR_NOOP("2ème nombre, bit %1 (poids %2)"), 2160, 88, 89, 90, 91, 1},
+        {"SSPanel7", QT_TR_NOOP(" Résultat"), "Nombre3", QT_TR_NOOP("Résultat de la somme binaire"),
+            "SSPanel8", "Bit3", QT_TR_NOOP("Résultat, bit %1 (poids %2)"), 3240, 99, 100, 101, 109,
+            -1},
     };
     QLineEdit **nombres[3] = {&Nombre1_, &Nombre2_, &Nombre3_};
     BitBoxes *bits[3] = {&Bit1_, &Bit2_, &Bit3_};
@@ -46,16 +50,19 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     for (int r = 0; r < 3; ++r) {
         const Row &row = rows[r];
         Panel3D *outer = inv.panel(frame5, row.panel, {120, row.top, 7095, 735}, row.panelFocus,
-            row.caption, {.font = bold()},
+            tr(row.caption), {.font = bold()},
             {.placement = Panel3D::Placement::LeftMiddle, .inner = Panel3D::Bevel::Inset});
-        *nombres[r]
-            = inv.textBox(outer, row.nombre, {1320, 240, 375, 285}, row.nombreFocus, QString());
+        *nombres[r] = inv.textBox(outer, row.nombre, {1320, 240, 375, 285}, row.nombreFocus,
+            QString(), {.accessible = tr(row.nombreName)});
         Panel3D *inner = inv.panel(outer, row.bitsPanel, {1920, 120, 5055, 495}, row.bitsPanelFocus,
-            " Représentation binaire ", {.font = bold()}, leftMiddle);
+            tr(" Représentation binaire "), {.font = bold()}, leftMiddle);
         for (int p = 0; p < 8; ++p) {
-            QLineEdit *box
-                = inv.textBox(inner, element(row.bits, p), {2160 + 240 * p, 120, 255, 285},
-                    row.bitsBase + row.bitsStep * p, p == 0 ? QString() : QStringLiteral(" "), bit);
+            // The bit boxes stand under the exponents 7 to 0 and the weights 128 to 1.
+            Look named = bit;
+            named.accessible = tr(row.bitName).arg(7 - p).arg(1 << (7 - p));
+            QLineEdit *box = inv.textBox(inner, element(row.bits, p),
+                {2160 + 240 * p, 120, 255, 285}, row.bitsBase + row.bitsStep * p,
+                p == 0 ? QString() : QStringLiteral(" "), named);
             box->setAlignment(Qt::AlignCenter);
             (*bits[r])[p] = box;
         }

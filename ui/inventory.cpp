@@ -34,6 +34,8 @@ W *Inventory::place(W *widget, const QString &name, Twips at, int focus, const L
     widget->setFont(look.font);
     widget->setVisible(!look.hidden);
     widget->setEnabled(!look.disabled);
+    if (!look.accessible.isEmpty())
+        widget->setAccessibleName(look.accessible);
     if (focus != kNoFocus)
         focus_.emplace_back(focus, widget);
     return widget;

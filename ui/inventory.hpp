@@ -27,6 +27,8 @@ struct Look
     bool hidden = false;
     bool disabled = false;
     bool wrap = false; // labels only
+    // What a screen reader calls the widget, where its caption or its neighbours do not say it.
+    QString accessible {};
 };
 
 // What a 3D panel looks like beyond its font and colours.

@@ -1,6 +1,5 @@
 #include "main_window.hpp"
 
-#include "accessible_names.hpp"
 #include "centring.hpp"
 #include "tab_control.hpp"
 
@@ -29,7 +28,6 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
     maskTab_ = new MaskTab(inventory_, SSpanel_->canvas(1), messages);
     sumTab_ = new BinarySumTab(inventory_, SSpanel_->canvas(2), messages);
     inventory_.chainFocus();
-    nameForAccessibility(this);
     SSpanel_->setCurrentIndex(1);
 
     connect(SSpanel_, &QTabWidget::currentChanged, maskTab_, &MaskTab::SSpanel_Click);
@@ -41,11 +39,17 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
 
 void MainWindow::Form_Load()
 {
-    setWindowTitle(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
+    setWindowTitle(caption());
     centreOnScreen(*this);
-    SSpanel_->setTabText(0, QStringLiteral("&Réseaux Identiques ?"));
-    SSpanel_->setTabText(1, QStringLiteral("&Calcul d'un Masque IP"));
-    SSpanel_->setTabText(2, QStringLiteral("&Somme Binaire"));
+    SSpanel_->setTabText(0, tr("&Réseaux Identiques ?"));
+    SSpanel_->setTabText(1, tr("&Calcul d'un Masque IP"));
+    SSpanel_->setTabText(2, tr("&Somme Binaire"));
+}
+
+QString MainWindow::caption()
+{
+    // RESOMAR_VERSION comes from project() in CMake.
+    return tr("v%1 %2").arg(QStringLiteral(RESOMAR_VERSION), QStringLiteral("Resomar "));
 }
 
 void MainWindow::CMD_Quitter_Click()

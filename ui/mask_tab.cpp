@@ -36,6 +36,8 @@ template <typename... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+// clang 14 deduces no aggregate's template arguments without a guide.
+template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 
@@ -47,77 +49,86 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         = inv.frame(canvas, "Frame2", {240, 900, 7215, 4740}, 2, QString(), {.back = kGrey});
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
     const PanelLook sunken {.outer = Panel3D::Bevel::Inset};
-    Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3, " Type de classe",
-        {.font = bold()}, leftMiddle);
-    Panel3D *panel10 = inv.panel(frame2, "SSPanel10", {240, 1560, 6855, 1215}, 13, " Masque Réseau",
-        {.font = bold()}, leftMiddle);
+    Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3,
+        tr(" Type de classe"), {.font = bold()}, leftMiddle);
+    Panel3D *panel10 = inv.panel(frame2, "SSPanel10", {240, 1560, 6855, 1215}, 13,
+        tr(" Masque Réseau"), {.font = bold()}, leftMiddle);
     Panel3D *panel13 = inv.panel(frame2, "SSPanel13", {240, 2880, 6855, 1740}, 23, QString());
     Panel3D *panel12
         = inv.panel(panel9, "SSPanel12", {3000, 240, 2535, 615}, 4, QString(), {}, sunken);
     Panel3D *panel11
         = inv.panel(panel10, "SSPanel11", {3000, 240, 2535, 615}, 14, QString(), {}, sunken);
 
-    const char *classes[3] = {"Classe A", "Classe B", "Classe C"};
+    const char *const classes[3]
+        = {QT_TR_NOOP("Classe A"), QT_TR_NOOP("Classe B"), QT_TR_NOOP("Classe C")};
     const int option1Widths[3] = {1095, 1335, 1095};
-    group1_ = new QButtonGroup(this);
-    group2_ = new QButtonGroup(this);
+    SSOption1_ = new QButtonGroup(this);
+    SSOption2_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        SSOption1_[i] = inv.option(panel9, element("SSOption1", i),
-            {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, classes[i]);
-        SSOption2_[i] = inv.option(
-            panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i, classes[i]);
-        group1_->addButton(SSOption1_[i], i);
-        group2_->addButton(SSOption2_[i], i);
+        const QChar letter('A' + i);
+        QRadioButton *adresse = inv.option(panel9, element("SSOption1", i),
+            {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, tr(classes[i]),
+            {.accessible = tr("Type de classe, classe %1").arg(letter)});
+        QRadioButton *masque
+            = inv.option(panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i,
+                tr(classes[i]), {.accessible = tr("Masque réseau, classe %1").arg(letter)});
+        SSOption1_->addButton(adresse, i);
+        SSOption2_->addButton(masque, i);
     }
-    for (QButtonGroup *group : {group1_, group2_})
+    for (QButtonGroup *group : {SSOption1_, SSOption2_})
         tabToSelectedOption(group);
     LBL_ValeurClasse_ = inv.label(
         panel9, "LBL_ValeurClasse", {5520, 480, 1215, 255}, 12, QString(), {.font = bold()});
 
-    const Look octet {.font = classicFont(9.75, true), .disabled = true};
     for (int i = 0; i < 4; ++i) {
+        const auto octet = [i](const QString &name) {
+            return Look {
+                .font = classicFont(9.75, true), .disabled = true, .accessible = name.arg(i + 1)};
+        };
         Adresse1_[i] = inv.textBox(panel12, element("Adresse1", i), {120 + 600 * i, 120, 495, 360},
-            5 + i, QString(), octet);
+            5 + i, QString(), octet(tr("Type de classe, adresse IP, octet %1")));
         smasque2_[i] = inv.textBox(panel11, element("smasque2", i), {120 + 600 * i, 120, 495, 360},
-            18 - i, QString(), octet);
+            18 - i, QString(), octet(tr("Masque réseau, octet %1")));
         Adresse1_[i]->installEventFilter(this);
     }
     BTN_Slash_ = inv.button(panel10, "BTN_Slash", {5640, 120, 1095, 495}, 114,
-        "  Notation       &Slash", {.font = bold(), .disabled = true});
+        //: The blanks wrap the caption onto two lines of the narrow button.
+        tr("  Notation       &Slash"),
+        {.font = bold(), .disabled = true, .accessible = tr("Notation slash du masque")});
     Slash_ = inv.label(panel10, "Slash", {5880, 720, 735, 375}, 22, QString(),
         {.font = classicFont(12, true), .text = QColor(0, 0, 255), .align = Qt::AlignCenter});
 
-    inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31,
-        "Nombre de Sous-Réseaux désirés :", {.font = bold()});
-    NombreSousReseaux_
-        = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28, QString());
-    CMD_Calcul_ = inv.button(panel13, "CMD_Calcul", {3945, 120, 735, 255}, 26, "&Calcul",
-        {.font = bold(), .disabled = true});
+    inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31, tr("Nombre de Sous-Réseaux désirés :"),
+        {.font = bold()});
+    NombreSousReseaux_ = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28,
+        QString(), {.accessible = tr("Nombre de sous-réseaux désirés")});
+    CMD_Calcul_ = inv.button(panel13, "CMD_Calcul", {3945, 120, 735, 255}, 26, tr("&Calcul"),
+        {.font = bold(), .disabled = true, .accessible = tr("Calculer les sous-réseaux")});
     inv.label(panel13, "Label10", {120, 480, 3255, 255}, 30,
-        "Stations possibles / Sous-Réseau :", {.font = bold()});
+        tr("Stations possibles / Sous-Réseau :"), {.font = bold()});
     NbrStationsPossibles_ = inv.textBox(panel13, "NbrStationsPossibles", {3240, 480, 1455, 285}, 27,
-        QString(), {.font = bold(), .disabled = true});
-    LBL_ListeReseau_
-        = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29, "xx Réseaux Possibles",
-            {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
-    LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25, {.hidden = true});
-    CMD_Quitter_ = inv.button(
-        panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, "&Quitter", {.font = bold()});
+        QString(),
+        {.font = bold(), .disabled = true, .accessible = tr("Stations possibles par sous-réseau")});
+    LBL_ListeReseau_ = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29,
+        tr("xx Réseaux Possibles"),
+        {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
+    LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25,
+        {.hidden = true, .accessible = tr("Liste des sous-réseaux possibles")});
+    CMD_Quitter_ = inv.button(panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, tr("&Quitter"),
+        {.font = bold(), .accessible = tr("Quitter (onglet Calcul d'un masque IP)")});
     CopyMenu::attach(LST_Reseau_);
     CopyMenu::attach(NbrStationsPossibles_);
     CopyMenu::attach(Slash_);
 
     // A click on the option already selected changes nothing, so it runs nothing.
-    for (int i = 0; i < 3; ++i) {
-        connect(SSOption1_[i], &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                SSOption1_Click();
-        });
-        connect(SSOption2_[i], &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                SSOption2_Click();
-        });
-    }
+    connect(SSOption1_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            SSOption1_Click();
+    });
+    connect(SSOption2_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            SSOption2_Click();
+    });
     for (int i = 0; i < 4; ++i) {
         connect(Adresse1_[i], &QLineEdit::textChanged, this, [this, i] { Adresse1_Change(i); });
         connect(smasque2_[i], &QLineEdit::textChanged, this, [this, i] { smasque2_Change(i); });
@@ -146,11 +157,11 @@ bool MaskTab::eventFilter(QObject *watched, QEvent *event)
 
 std::optional<core::Classe> MaskTab::classeAdresse() const
 {
-    return selected(group1_);
+    return selected(SSOption1_);
 }
 std::optional<core::Classe> MaskTab::classeMasque() const
 {
-    return selected(group2_);
+    return selected(SSOption2_);
 }
 
 void MaskTab::resetResults()
@@ -161,9 +172,9 @@ void MaskTab::resetResults()
     LST_Reseau_->clear();
 }
 
-void MaskTab::select(const std::array<QRadioButton *, 3> &group, core::Classe classe)
+void MaskTab::select(QButtonGroup *group, core::Classe classe)
 {
-    QRadioButton *option = group[static_cast<std::size_t>(classe)];
+    QAbstractButton *option = group->button(static_cast<int>(classe));
     option->setEnabled(true);
     option->setChecked(true); // runs the group's handler, nested, unless already selected
 }
@@ -180,13 +191,13 @@ void MaskTab::SSOption1_Click()
         box->setText(QString());
     for (QLineEdit *box : Adresse1_)
         box->setEnabled(true);
-    for (QRadioButton *option : SSOption2_)
+    for (QAbstractButton *option : SSOption2_->buttons())
         option->setEnabled(true);
 
     const core::ClassDefaults &defaults = core::Masque_Defaut(classe);
     LBL_ValeurClasse_->setText(translated(defaults.plage));
     for (int k = 0; k < static_cast<int>(classe); ++k)
-        SSOption2_[k]->setEnabled(false);
+        SSOption2_->button(k)->setEnabled(false);
     select(SSOption2_, classe);
     for (std::size_t i = 0; i < Adresse1_.size(); ++i)
         Adresse1_[i]->setText(qt(defaults.adresse[i]));

@@ -11,7 +11,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace ui {
 
@@ -53,11 +52,11 @@ private:
     [[nodiscard]] std::optional<core::Classe> classeAdresse() const;
     [[nodiscard]] std::optional<core::Classe> classeMasque() const;
     void resetResults();
-    void select(const std::array<QRadioButton *, 3> &group, core::Classe classe);
+    static void select(QButtonGroup *group, core::Classe classe);
 
     MessageBoxes &messages_;
-    std::array<QRadioButton *, 3> SSOption1_ {}, SSOption2_ {};
-    QButtonGroup *group1_ = nullptr, *group2_ = nullptr;
+    // The two option groups; an option's id is the index of its class.
+    QButtonGroup *SSOption1_ = nullptr, *SSOption2_ = nullptr;
     std::array<QLineEdit *, 4> Adresse1_ {}, smasque2_ {};
     QLabel *LBL_ValeurClasse_ = nullptr, *Slash_ = nullptr, *LBL_ListeReseau_ = nullptr;
     QPushButton *BTN_Slash_ = nullptr, *CMD_Calcul_ = nullptr, *CMD_Quitter_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 namespace ui {
 
@@ -10,9 +11,14 @@ namespace ui {
 class Pace
 {
 public:
-    explicit Pace(std::chrono::microseconds perStep = {})
-        : perStep_(perStep)
-    { }
+    using Clock = std::chrono::steady_clock;
+    // The clock read at the start and the wait until a step is due: the steady clock and a
+    // sleep of the thread, unless a test records the steps instead.
+    using Now = std::function<Clock::time_point()>;
+    using SleepUntil = std::function<void(Clock::time_point)>;
+
+    explicit Pace(std::chrono::microseconds perStep = {}, Now now = &steadyNow,
+        SleepUntil sleepUntil = &sleep);
 
     void begin();
     void step();
@@ -21,8 +27,13 @@ public:
     static constexpr std::chrono::microseconds kVerification {1'250};
 
 private:
+    static Clock::time_point steadyNow();
+    static void sleep(Clock::time_point until);
+
     std::chrono::microseconds perStep_;
-    std::chrono::steady_clock::time_point start_;
+    Now now_;
+    SleepUntil sleepUntil_;
+    Clock::time_point start_;
     long steps_ = 0;
 };
 

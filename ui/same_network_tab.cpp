@@ -50,8 +50,8 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
 {
     QWidget *frame1 = inv.frame(canvas, "Frame1", {195, 630, 7455, 5775}, 32, QString());
     inv.label(frame1, "Label1", {120, 240, 7215, 495}, 75,
-        "Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même "
-        "réseau IP",
+        tr("Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même "
+           "réseau IP"),
         {.font = bold(), .align = Qt::AlignHCenter | Qt::AlignTop, .wrap = true});
     buildNetwork(inv, frame1, reseau1_, 1);
     buildNetwork(inv, frame1, reseau2_, 2);
@@ -62,22 +62,25 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
     PICT_PC2_ = inv.picture(frame1, "PICT_PC2", {6840, 4440, 480, 480}, 33, hidden);
     LINE_Ping_ = inv.line(frame1, "LINE_Ping", {600, 4755}, {1005, 4755}, Qt::black, 2, true);
     LINE_Retour_ = inv.line(frame1, "LINE_Retour", {6420, 4755}, {6825, 4755}, Qt::black, 2, true);
-    LBL_Ping_ = inv.label(frame1, "LBL_Ping", {585, 4770, 345, 210}, 74, "Ping",
+    LBL_Ping_ = inv.label(frame1, "LBL_Ping", {585, 4770, 345, 210}, 74, tr("Ping"),
         {.font = classicFont(8.25, true, Face::Serif), .text = QColor(255, 0, 0), .hidden = true});
-    LBL_echo_ = inv.label(frame1, "LBL_echo", {5505, 4545, 1395, 195}, 73, "Request TimeOut",
+    LBL_echo_ = inv.label(frame1, "LBL_echo", {5505, 4545, 1395, 195}, 73, tr("Request TimeOut"),
         {.font = classicFont(8.25, true, Face::Serif),
             .text = QColor(0, 0, 255),
             .back = kGrey,
             .hidden = true});
-    CMD2_Quitter_ = inv.button(
-        frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, "&Quitter", {.font = bold()});
-    CMD_Effacer_ = inv.button(
-        frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, "&Effacer", {.font = bold()});
-    CMD_Verification_ = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59,
-        "&Vérification", {.font = bold(), .disabled = true});
+    CMD2_Quitter_ = inv.button(frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, tr("&Quitter"),
+        {.font = bold(), .accessible = tr("Quitter (onglet Réseaux identiques)")});
+    CMD_Effacer_ = inv.button(frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, tr("&Effacer"),
+        {.font = bold(), .accessible = tr("Effacer les deux réseaux")});
+    CMD_Verification_
+        = inv.button(frame1, "CMD_Verification", {2640, 5175, 2655, 495}, 59, tr("&Vérification"),
+            {.font = bold(),
+                .disabled = true,
+                .accessible = tr("Vérifier si les deux réseaux sont identiques")});
     // The binary panel, once the user asks for it, covers the finished scene rather than the
     // other way round.
-    frame1->findChild<QWidget *>("SSPanelAffichage")->raise();
+    panel_->raise();
 
     for (int i = 0; i < 4; ++i) {
         connect(reseau1_.adresse[i], &QLineEdit::textChanged, this,
@@ -96,48 +99,90 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
 
 void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &network, int number)
 {
-    // Focus orders and dot names as the inventory lists them, network 1 then network 2.
-    struct Layout
+    // One network's rows of the inventory, network 1 then network 2: the boxes do not line up
+    // alike in both, and the focus orders and dot names follow no rule.
+    struct Row
     {
-        Twips panel;
-        int panelFocus;
-        const char *panelName, *caption, *adresseFrame, *masqueFrame, *adresse, *masque;
-        int frameFocus[2];
-        std::array<int, 4> adresseLefts, masqueLefts, adresseFocus, masqueFocus;
-        int adresseTop3;
-        std::array<int, 3> adresseDots, masqueDots, adresseDotFocus, masqueDotFocus;
+        const char *name;
+        Twips at;
+        int focus;
     };
-    static const Layout layouts[2] = {
-        {{120, 720, 3255, 1695}, 35, "SSPanel1", "1er Réseau IP", "SSFrame1", "SSFrame2",
-            "AdresseIP1", "masque1", {36, 56}, {135, 840, 1545, 2280}, {120, 840, 1560, 2280},
-            {37, 39, 41, 43}, {44, 45, 46, 47}, 255, {0, 1, 2}, {5, 4, 3}, {42, 40, 38},
-            {58, 60, 62}},
-        {{4080, 720, 3255, 1695}, 64, "SSPanel2", "2ème Réseau IP", "SSFrame3", "SSFrame4",
-            "AdresseIP2", "Masque2", {65, 69}, {120, 840, 1560, 2280}, {120, 840, 1560, 2280},
-            {48, 49, 50, 51}, {52, 53, 54, 55}, 240, {8, 7, 6}, {9, 10, 11}, {66, 67, 68},
-            {72, 71, 70}},
+    struct Place
+    {
+        int left, top, focus;
     };
-    const Layout &l = layouts[number - 1];
+    struct Dot
+    {
+        int index, focus; // Label2(index); the three dots of a frame stand at 600, 1320, 2040
+    };
+    struct Rows
+    {
+        Row panel;
+        const char *caption;
+        Row adresseFrame, masqueFrame;
+        const char *adresse, *adresseName;
+        std::array<Place, 4> adresseBoxes;
+        std::array<Dot, 3> adresseDots;
+        const char *masque, *masqueName;
+        std::array<Place, 4> masqueBoxes;
+        std::array<Dot, 3> masqueDots;
+        bool enablesVerification;
+    };
+    static const Rows rows[2] = {
+        {
+            .panel = {"SSPanel1", {120, 720, 3255, 1695}, 35},
+            .caption = QT_TR_NOOP("1er Réseau IP"),
+            .adresseFrame = {"SSFrame1", {240, 360, 2775, 615}, 36},
+            .masqueFrame = {"SSFrame2", {240, 960, 2775, 615}, 56},
+            .adresse = "AdresseIP1",
+            .adresseName = QT_TR_NOOP("1er réseau, adresse, octet %1"),
+            .adresseBoxes = {{{135, 240, 37}, {840, 240, 39}, {1545, 240, 41}, {2280, 255, 43}}},
+            .adresseDots = {{{0, 42}, {1, 40}, {2, 38}}},
+            .masque = "masque1",
+            .masqueName = QT_TR_NOOP("1er réseau, masque, octet %1"),
+            .masqueBoxes = {{{120, 240, 44}, {840, 240, 45}, {1560, 240, 46}, {2280, 240, 47}}},
+            .masqueDots = {{{5, 58}, {4, 60}, {3, 62}}},
+            .enablesVerification = false,
+        },
+        {
+            .panel = {"SSPanel2", {4080, 720, 3255, 1695}, 64},
+            .caption = QT_TR_NOOP("2ème Réseau IP"),
+            .adresseFrame = {"SSFrame3", {240, 360, 2775, 615}, 65},
+            .masqueFrame = {"SSFrame4", {240, 960, 2775, 615}, 69},
+            .adresse = "AdresseIP2",
+            .adresseName = QT_TR_NOOP("2ème réseau, adresse, octet %1"),
+            .adresseBoxes = {{{120, 240, 48}, {840, 240, 49}, {1560, 240, 50}, {2280, 240, 51}}},
+            .adresseDots = {{{8, 66}, {7, 67}, {6, 68}}},
+            .masque = "Masque2",
+            .masqueName = QT_TR_NOOP("2ème réseau, masque, octet %1"),
+            .masqueBoxes = {{{120, 240, 52}, {840, 240, 53}, {1560, 240, 54}, {2280, 240, 55}}},
+            .masqueDots = {{{9, 72}, {10, 71}, {11, 70}}},
+            .enablesVerification = true,
+        },
+    };
+    const Rows &r = rows[number - 1];
 
-    network.panel = inv.panel(frame1, l.panelName, l.panel, l.panelFocus, l.caption,
+    network.enablesVerification = r.enablesVerification;
+    network.panel = inv.panel(frame1, r.panel.name, r.panel.at, r.panel.focus, tr(r.caption),
         {.font = bold(), .text = Qt::black}, {.inner = Panel3D::Bevel::Inset});
-    network.adresseFrame = inv.frame(network.panel, l.adresseFrame, {240, 360, 2775, 615},
-        l.frameFocus[0], "Adresse IP", {.font = bold()});
-    Frame3D *masqueFrame
-        = inv.frame(network.panel, l.masqueFrame, {240, 960, 2775, 615}, l.frameFocus[1], "Masque");
-    const Look dot {.font = classicFont(12, true)};
+    network.adresseFrame = inv.frame(network.panel, r.adresseFrame.name, r.adresseFrame.at,
+        r.adresseFrame.focus, tr("Adresse IP"), {.font = bold()});
+    Frame3D *masqueFrame = inv.frame(
+        network.panel, r.masqueFrame.name, r.masqueFrame.at, r.masqueFrame.focus, tr("Masque"));
     for (int i = 0; i < 4; ++i) {
-        network.adresse[i] = inv.textBox(network.adresseFrame, element(l.adresse, i),
-            {l.adresseLefts[i], i == 3 ? l.adresseTop3 : 240, 375, 285}, l.adresseFocus[i], "0");
-        network.masque[i] = inv.textBox(masqueFrame, element(l.masque, i),
-            {l.masqueLefts[i], 240, 375, 285}, l.masqueFocus[i], " ");
+        const Place &a = r.adresseBoxes[i], &m = r.masqueBoxes[i];
+        network.adresse[i] = inv.textBox(network.adresseFrame, element(r.adresse, i),
+            {a.left, a.top, 375, 285}, a.focus, "0", {.accessible = tr(r.adresseName).arg(i + 1)});
+        network.masque[i] = inv.textBox(masqueFrame, element(r.masque, i),
+            {m.left, m.top, 375, 285}, m.focus, " ", {.accessible = tr(r.masqueName).arg(i + 1)});
     }
+    const Look dot {.font = classicFont(12, true)};
     const int dotLefts[3] = {600, 1320, 2040};
     for (int d = 0; d < 3; ++d) {
-        inv.label(network.adresseFrame, element("Label2", l.adresseDots[d]),
-            {dotLefts[d], 240, 135, 255}, l.adresseDotFocus[d], ".", dot);
-        inv.label(masqueFrame, element("Label2", l.masqueDots[d]), {dotLefts[d], 240, 135, 255},
-            l.masqueDotFocus[d], ".", dot);
+        inv.label(network.adresseFrame, element("Label2", r.adresseDots[d].index),
+            {dotLefts[d], 240, 135, 255}, r.adresseDots[d].focus, ".", dot);
+        inv.label(masqueFrame, element("Label2", r.masqueDots[d].index),
+            {dotLefts[d], 240, 135, 255}, r.masqueDots[d].focus, ".", dot);
     }
 }
 
@@ -188,7 +233,7 @@ void SameNetworkTab::addressChanged(Network &network, int index)
     }
     // Read again: the refusal above may have emptied the first octet.
     const std::string first = network.adresse[0]->text().toStdString();
-    if (&network == &reseau2_ && core::premierOctetPositif(first))
+    if (network.enablesVerification && core::premierOctetPositif(first))
         CMD_Verification_->setEnabled(true);
     apply(network, core::classStep(first));
 }
@@ -274,14 +319,14 @@ void SameNetworkTab::playReturn(bool memeReseau)
         LINE_Ping_->repaintNow();
         pace_.step();
     }
-    LBL_echo_->setText("Echo Reply");
+    LBL_echo_->setText(tr("Echo Reply"));
     LBL_echo_->show();
     for (int x = 5500; x >= labelEnd; x -= kStep) {
         moveNow(LBL_echo_, x);
         pace_.step();
     }
     if (!memeReseau)
-        LBL_echo_->setText("Request TimeOut");
+        LBL_echo_->setText(tr("Request TimeOut"));
 }
 
 void SameNetworkTab::CMD_Effacer_Click()

@@ -35,7 +35,6 @@ public:
     void CMD_Verification_Click();
     void CMD_Effacer_Click();
 
-    [[nodiscard]] BinaryPanel &panel() { return *panel_; }
     [[nodiscard]] QPushButton *quitButton() const { return CMD2_Quitter_; }
 
 private:
@@ -46,6 +45,8 @@ private:
         std::array<QLineEdit *, 4> masque {};
         Frame3D *adresseFrame = nullptr;
         Panel3D *panel = nullptr;
+        // Only the second network's first octet enables "&Vérification".
+        bool enablesVerification = false;
     };
 
     void buildNetwork(Inventory &inv, QWidget *frame1, Network &network, int number);

@@ -10,7 +10,10 @@
 namespace ui {
 namespace {
 
-const QString kCredit = QStringLiteral("Calculs d'adressage IPv4\npour la classe de réseaux");
+QString credit()
+{
+    return Apropos::tr("Calculs d'adressage IPv4\npour la classe de réseaux");
+}
 
 } // namespace
 
@@ -28,7 +31,7 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
     , createMainWindow_(std::move(createMainWindow))
 {
     setObjectName("Apropos");
-    setWindowTitle(QStringLiteral("À propos de Resomar"));
+    setWindowTitle(tr("À propos de %1").arg(QStringLiteral("Resomar")));
     setWindowIcon(programIcon());
     setFixedSize(Twips {0, 0, 2895, 1455}.toPixels().size());
 
@@ -37,10 +40,10 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
         = inv.panel(this, "SSPNL_Apropos", {0, 0, 2895, 1455}, Inventory::kNoFocus, QString());
     Picture1_ = inv.picture(SSPNL_Apropos_, "Picture1", {240, 240, 480, 480}, Inventory::kNoFocus);
     LBL_Titre_ = inv.label(SSPNL_Apropos_, "LBL_Titre", {840, 360, 1695, 255}, Inventory::kNoFocus,
-        "Titre", {.font = classicFont(12, true), .align = Qt::AlignCenter});
+        tr("Titre"), {.font = classicFont(12, true), .align = Qt::AlignCenter});
     LBL_Version_
         = inv.label(SSPNL_Apropos_, "LBL_Version", {120, 840, 2655, 495}, Inventory::kNoFocus,
-            kCredit, {.font = classicFont(9.75, true), .align = Qt::AlignCenter, .wrap = true});
+            credit(), {.font = classicFont(9.75, true), .align = Qt::AlignCenter, .wrap = true});
     for (QWidget *widget :
         std::initializer_list<QWidget *> {SSPNL_Apropos_, Picture1_, LBL_Titre_, LBL_Version_})
         widget->installEventFilter(this);
@@ -49,8 +52,8 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
 void Apropos::Form_Load()
 {
     centreOnScreen(*this);
-    LBL_Titre_->setText(QStringLiteral("v1.20 ") + QStringLiteral("Resomar "));
-    LBL_Version_->setText(kCredit);
+    LBL_Titre_->setText(MainWindow::caption());
+    LBL_Version_->setText(credit());
     show();
     clock_.wait(kWait, this, [this] { giveWay(); });
 }

@@ -1,5 +1,6 @@
 #include "core/binary_rendering.hpp"
 #include "harness.hpp"
+#include "ui/binary_panel.hpp"
 #include "ui/panel_3d.hpp"
 
 #include <QCheckBox>
@@ -60,7 +61,7 @@ protected:
         EXPECT_EQ(off->backColor(), kGrey);
         return second ? 2 : 1;
     }
-    std::int16_t flag() { return window.sameNetworkTab().panel().Reseau1_Affiche(); }
+    std::int16_t flag() { return find<ui::BinaryPanel>({})->Reseau1_Affiche(); }
 };
 
 TEST_F(BinaryPanelTest, CheckingBeforeAnyVerificationShowsEmptyRows)
@@ -138,6 +139,19 @@ TEST_F(BinaryPanelTest, UncheckingHidesAndGreysAndRecheckingShowsNetworkOne)
     toggleCheck();
     EXPECT_EQ(shownNetwork(), 1);
     EXPECT_EQ(shownRows(), rowsOf("1"));
+}
+
+TEST_F(BinaryPanelTest, ThePanelCoversTheFinishedScene)
+{
+    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
+    toggleCheck();
+    auto *frame = find("Frame1");
+    auto *panel = find("SSPanelAffichage");
+    for (const char *name : {"PICT_PC1", "PICT_PC2", "LBL_Ping", "LBL_echo"}) {
+        ASSERT_TRUE(find(name)->isVisible()) << name;
+        QWidget *top = frame->childAt(find(name)->geometry().center());
+        EXPECT_TRUE(top == panel || panel->isAncestorOf(top)) << name;
+    }
 }
 
 TEST_F(BinaryPanelTest, ClearForgetsTheStoredRows)

@@ -3,14 +3,53 @@
 #include "core/message.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
+#include "window_driver.hpp"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
+#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <vector>
+
+// A failed expectation prints Qt's strings and the recorded boxes as text, not as bytes.
+inline std::ostream &operator<<(std::ostream &out, const QString &text)
+{
+    return out << text.toStdString();
+}
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '{';
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        *out << (i ? ", " : "");
+        PrintTo(texts[i], out);
+    }
+    *out << '}';
+}
+
+namespace core {
+
+inline void PrintTo(const Message &message, std::ostream *out)
+{
+    const auto icon = [&] {
+        switch (message.icon) {
+        case Icon::Critical:
+            return "critical";
+        case Icon::Exclamation:
+            return "exclamation";
+        case Icon::Information:
+            break;
+        }
+        return "information";
+    };
+    *out << '"' << message.text.french() << "\" (" << icon() << ", \"" << message.title.french()
+         << "\")";
+}
+
+} // namespace core
 
 namespace test {
 
@@ -29,8 +68,32 @@ struct RecordingMessageBoxes : ui::MessageBoxes
     }
 };
 
-// The real main window, shown off screen, with recorded message boxes and no animation delay.
-class WindowTest : public ::testing::Test
+// The refusal of every octet and number box, as the user reads it.
+inline const core::Message kRangeRefusal {
+    "La valeur doit être comprise entre 1 et 254.", core::Icon::Critical, "Erreur de saisie"};
+
+// The real main window, not shown yet, with recorded message boxes and the given pace.
+struct MainWindowParts
+{
+    explicit MainWindowParts(ui::Pace pace)
+        : window(messages, pace)
+    { }
+
+    RecordingMessageBoxes messages;
+    ui::MainWindow window;
+};
+
+// A main window of a test's own, with the driver acting on it; no animation delay by default.
+struct OwnMainWindow : MainWindowParts, WindowDriver
+{
+    explicit OwnMainWindow(ui::Pace pace = ui::Pace {})
+        : MainWindowParts(pace)
+        , WindowDriver(window)
+    { }
+};
+
+// The fixture: a main window shown off screen and active, on the given tab.
+class WindowTest : public ::testing::Test, protected OwnMainWindow
 {
 protected:
     explicit WindowTest(int tab)
@@ -40,74 +103,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         select(tab);
     }
-
-    void select(int tab) { window.findChild<QTabWidget *>("SSpanel")->setCurrentIndex(tab); }
-
-    template <typename W = QWidget> W *find(const QString &name)
-    {
-        W *widget = window.findChild<W *>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    QLineEdit *box(const QString &name) { return find<QLineEdit>(name); }
-    QString text(const QString &name) { return box(name)->text(); }
-
-    // The texts of an array's elements 0 to count - 1.
-    QStringList texts(const QString &array, int count = 4)
-    {
-        QStringList result;
-        for (int i = 0; i < count; ++i)
-            result << text(QStringLiteral("%1(%2)").arg(array).arg(i));
-        return result;
-    }
-    std::vector<bool> enabled(const QString &array, int count = 4)
-    {
-        std::vector<bool> result;
-        for (int i = 0; i < count; ++i)
-            result.push_back(find(QStringLiteral("%1(%2)").arg(array).arg(i))->isEnabled());
-        return result;
-    }
-
-    // Selects the whole text of a box and types over it, key by key.
-    void typeOver(const QString &name, const QString &keys)
-    {
-        QLineEdit *target = box(name);
-        target->setFocus();
-        target->selectAll();
-        QTest::keyClicks(target, keys);
-    }
-    // Types at the end of a box's text.
-    void typeAfter(const QString &name, const QString &keys)
-    {
-        QLineEdit *target = box(name);
-        target->setFocus();
-        target->end(false);
-        QTest::keyClicks(target, keys);
-    }
-    // Selects the whole text of a box and deletes it.
-    void erase(const QString &name)
-    {
-        QLineEdit *target = box(name);
-        target->setFocus();
-        target->selectAll();
-        QTest::keyClick(target, Qt::Key_Delete);
-    }
-    void backspace(const QString &name, int times = 1)
-    {
-        QLineEdit *target = box(name);
-        target->end(false);
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(target, Qt::Key_Backspace);
-    }
-    void click(const QString &name) { QTest::mouseClick(find(name), Qt::LeftButton); }
-
-    RecordingMessageBoxes messages;
-    ui::MainWindow window {messages, ui::Pace {}};
 };
-
-inline core::Message rangeRefusal()
-{
-    return core::rangeRefusal();
-}
 
 } // namespace test

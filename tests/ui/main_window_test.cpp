@@ -18,7 +18,7 @@ QStringList elements(const QString &array, int count)
 {
     QStringList names;
     for (int i = 0; i < count; ++i)
-        names << QStringLiteral("%1(%2)").arg(array).arg(i);
+        names << test::WindowDriver::element(array, i);
     return names;
 }
 
@@ -85,11 +85,10 @@ TEST_F(MainWindowTest, LoadsItsCaptionAndTabs)
 
 TEST_F(MainWindowTest, OpensCentredOnTheMiddleTab)
 {
-    test::RecordingMessageBoxes boxes;
-    ui::MainWindow fresh(boxes, ui::Pace {});
-    EXPECT_EQ(fresh.findChild<QTabWidget *>("SSpanel")->currentIndex(), 1);
+    const test::OwnMainWindow fresh;
+    EXPECT_EQ(fresh.find<QTabWidget>("SSpanel")->currentIndex(), 1);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(fresh.pos(),
+    EXPECT_EQ(fresh.window.pos(),
         screen.topLeft() + QPoint(screen.width() / 2 - 258, screen.height() / 2 - 214));
 }
 
@@ -145,22 +144,30 @@ TEST_F(MainWindowTest, StartsWithOnlyTheListedWidgetsHiddenOrDisabled)
     EXPECT_EQ(disabled, QSet<QString>(expectedDisabled.begin(), expectedDisabled.end()));
 }
 
-TEST_F(MainWindowTest, PlacesWidgetsAtTheirTwips)
+TEST_F(MainWindowTest, EveryWidgetLiesWholeWithinItsContainer)
 {
-    // Left, top, width and height in twips, fifteen to the pixel.
-    const std::pair<const char *, QRect> cases[] = {{"Frame1", {195, 630, 7455, 5775}},
-        {"AdresseIP1(3)", {2280, 255, 375, 285}}, {"Label2(11)", {2040, 240, 135, 255}},
-        {"CMD_AutreReseau", {2745, 2175, 1815, 315}}, {"SSOption1(1)", {1800, 480, 1335, 255}},
-        {"smasque2(3)", {1920, 120, 495, 360}}, {"LST_Reseau", {3225, 960, 3495, 645}},
-        {"Bit3(7)", {3840, 120, 255, 285}}, {"CMD1_Quitter", {240, 5040, 1215, 495}}};
-    for (const auto &[name, twips] : cases) {
-        const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
-        EXPECT_EQ(find(name)->geometry(), pixels) << name;
+    for (QWidget *widget : named()) {
+        // The tab control stands out of the window by one pixel right and two below, as the
+        // inventory draws it, and the lines cover their container.
+        if (widget->objectName() == "SSpanel" || qobject_cast<ui::LineShape *>(widget))
+            continue;
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()))
+            << widget->objectName() << " at " << widget->geometry().x() << ","
+            << widget->geometry().y() << " in " << widget->parentWidget()->objectName();
     }
-    const auto *ping = find<ui::LineShape>("LINE_Ping");
-    EXPECT_EQ(
-        QLineF(ping->x1(), ping->y1(), ping->x2(), ping->y2()), QLineF(600, 4755, 1005, 4755));
-    EXPECT_EQ(ping->lineWidth(), 2);
+}
+
+TEST_F(MainWindowTest, BitColumnsStandUnderTheirHeaders)
+{
+    auto *frame = find("SSFrame5");
+    const auto left = [&](const QString &name) { return find(name)->mapTo(frame, QPoint()).x(); };
+    // The exponents and weights start over the bits of weight 128, and the three rows line up.
+    EXPECT_EQ(left("Label6"), left("Bit1(0)"));
+    EXPECT_EQ(left("Label7"), left("Bit1(0)"));
+    for (int p = 0; p < 8; ++p) {
+        EXPECT_EQ(left(element("Bit2", p)), left(element("Bit1", p))) << p;
+        EXPECT_EQ(left(element("Bit3", p)), left(element("Bit1", p))) << p;
+    }
 }
 
 TEST_F(MainWindowTest, GivesWidgetsTheirColours)
@@ -221,13 +228,12 @@ TEST_F(MainWindowTest, EachQuitButtonClosesTheWindow)
     const std::pair<const char *, int> buttons[]
         = {{"CMD_Quitter", 1}, {"CMD1_Quitter", 2}, {"CMD2_Quitter", 0}};
     for (const auto &[name, tab] : buttons) {
-        test::RecordingMessageBoxes boxes;
-        ui::MainWindow fresh(boxes, ui::Pace {});
-        fresh.show();
-        fresh.findChild<QTabWidget *>("SSpanel")->setCurrentIndex(tab);
-        QTest::mouseClick(fresh.findChild<QPushButton *>(name), Qt::LeftButton);
-        EXPECT_FALSE(fresh.isVisible()) << name;
-        EXPECT_TRUE(boxes.shown.empty()) << name;
+        test::OwnMainWindow fresh;
+        fresh.window.show();
+        fresh.select(tab);
+        fresh.click(name);
+        EXPECT_FALSE(fresh.window.isVisible()) << name;
+        EXPECT_TRUE(fresh.messages.shown.empty()) << name;
     }
 }
 

@@ -16,7 +16,7 @@ protected:
     QString label(const QString &name) { return find<QLabel>(name)->text(); }
     QRadioButton *option(const QString &group, int i)
     {
-        return find<QRadioButton>(QStringLiteral("%1(%2)").arg(group).arg(i));
+        return find<QRadioButton>(element(group, i));
     }
     void choose(const QString &group, int i)
     {
@@ -75,54 +75,25 @@ TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
     };
     for (const char *group : {"SSOption1", "SSOption2"}) {
         for (const auto &c : cases) {
-            test::RecordingMessageBoxes boxes;
-            ui::MainWindow fresh(boxes, ui::Pace {});
-            fresh.show();
-            auto *button = fresh.findChild<QRadioButton *>(
-                QStringLiteral("%1(%2)").arg(group).arg(c.classe));
-            QTest::mouseClick(button, Qt::LeftButton);
-            const auto texts = [&](const char *array) {
-                QStringList result;
-                for (int i = 0; i < 4; ++i)
-                    result << fresh
-                                  .findChild<QLineEdit *>(
-                                      QStringLiteral("%1(%2)").arg(array).arg(i))
-                                  ->text();
-                return result;
-            };
+            test::OwnMainWindow fresh;
+            fresh.window.show();
+            fresh.click(fresh.element(group, c.classe));
             const std::string context = std::string(group) + " class " + "ABC"[c.classe];
-            EXPECT_EQ(texts("Adresse1"), c.address) << context;
-            EXPECT_EQ(texts("smasque2"), c.mask) << context;
-            std::vector<bool> maskEnabled, optionsEnabled;
-            for (int i = 0; i < 4; ++i)
-                maskEnabled.push_back(
-                    fresh.findChild<QLineEdit *>(QStringLiteral("smasque2(%1)").arg(i))
-                        ->isEnabled());
-            for (int i = 0; i < 3; ++i) {
-                optionsEnabled.push_back(
-                    fresh.findChild<QWidget *>(QStringLiteral("SSOption2(%1)").arg(i))
-                        ->isEnabled());
-                EXPECT_TRUE(fresh.findChild<QLineEdit *>(QStringLiteral("Adresse1(%1)").arg(i))
-                                ->isEnabled());
-            }
-            EXPECT_EQ(maskEnabled, c.maskEnabled) << context;
-            EXPECT_EQ(optionsEnabled, c.optionsEnabled) << context;
-            EXPECT_TRUE(
-                fresh.findChild<QRadioButton *>(QStringLiteral("SSOption1(%1)").arg(c.classe))
-                    ->isChecked())
+            EXPECT_EQ(fresh.texts("Adresse1"), c.address) << context;
+            EXPECT_EQ(fresh.enabled("Adresse1"), std::vector<bool>(4, true)) << context;
+            EXPECT_EQ(fresh.texts("smasque2"), c.mask) << context;
+            EXPECT_EQ(fresh.enabled("smasque2"), c.maskEnabled) << context;
+            EXPECT_EQ(fresh.enabled("SSOption2", 3), c.optionsEnabled) << context;
+            EXPECT_TRUE(fresh.find<QRadioButton>(fresh.element("SSOption1", c.classe))->isChecked())
                 << context;
-            EXPECT_TRUE(
-                fresh.findChild<QRadioButton *>(QStringLiteral("SSOption2(%1)").arg(c.classe))
-                    ->isChecked())
+            EXPECT_TRUE(fresh.find<QRadioButton>(fresh.element("SSOption2", c.classe))->isChecked())
                 << context;
-            EXPECT_EQ(fresh.findChild<QLabel *>("LBL_ValeurClasse")->text(), c.range) << context;
-            EXPECT_EQ(fresh.findChild<QLineEdit *>("NbrStationsPossibles")->text(), c.stations)
-                << context;
-            EXPECT_EQ(fresh.findChild<QWidget *>("NombreSousReseaux")->isEnabled(), c.countEnabled)
-                << context;
-            EXPECT_TRUE(fresh.findChild<QWidget *>("BTN_Slash")->isEnabled()) << context;
-            EXPECT_FALSE(fresh.findChild<QWidget *>("CMD_Calcul")->isEnabled()) << context;
-            EXPECT_TRUE(boxes.shown.empty()) << context;
+            EXPECT_EQ(fresh.find<QLabel>("LBL_ValeurClasse")->text(), c.range) << context;
+            EXPECT_EQ(fresh.text("NbrStationsPossibles"), c.stations) << context;
+            EXPECT_EQ(fresh.find("NombreSousReseaux")->isEnabled(), c.countEnabled) << context;
+            EXPECT_TRUE(fresh.find("BTN_Slash")->isEnabled()) << context;
+            EXPECT_FALSE(fresh.find("CMD_Calcul")->isEnabled()) << context;
+            EXPECT_TRUE(fresh.messages.shown.empty()) << context;
         }
     }
 }
@@ -250,12 +221,39 @@ TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
     EXPECT_EQ(text("Adresse1(0)"), "126");
 }
 
+TEST_F(MaskTabTest, LeavingAnAddressBoxChecksTheClassUnlessFocusGoesToAnotherWindow)
+{
+    const struct
+    {
+        Qt::FocusReason reason;
+        bool checks;
+    } cases[] = {
+        {Qt::MouseFocusReason, true},
+        {Qt::TabFocusReason, true},
+        {Qt::BacktabFocusReason, true},
+        {Qt::ShortcutFocusReason, true},
+        {Qt::MenuBarFocusReason, true},
+        {Qt::OtherFocusReason, true},
+        {Qt::ActiveWindowFocusReason, false}, // a message box or another window
+        {Qt::PopupFocusReason, false},
+    };
+    choose("SSOption1", 0);
+    for (const auto &c : cases) {
+        box("Adresse1(0)")->setText("127"); // outside class A's 1 to 126
+        box("Adresse1(2)")->setFocus(Qt::TabFocusReason);
+        messages.shown.clear();
+        box("NombreSousReseaux")->setFocus(c.reason);
+        EXPECT_EQ(messages.shown.size(), c.checks ? 1u : 0u) << "reason " << c.reason;
+        EXPECT_EQ(text("Adresse1(0)"), c.checks ? "001" : "127") << "reason " << c.reason;
+    }
+}
+
 TEST_F(MaskTabTest, RefusesAddressOctetsAbove255)
 {
     choose("SSOption1", 2);
     typeOver("Adresse1(2)", "300");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], test::rangeRefusal());
+    EXPECT_EQ(messages.shown[0], test::kRangeRefusal);
     EXPECT_EQ(text("Adresse1(2)"), "");
     messages.shown.clear();
     typeOver("Adresse1(2)", "255");

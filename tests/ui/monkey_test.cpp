@@ -1,6 +1,7 @@
 #include "core/binary_sum.hpp"
 #include "core/octet_rules.hpp"
 #include "harness.hpp"
+#include "ui/binary_panel.hpp"
 #include "ui/panel_3d.hpp"
 
 #include <QButtonGroup>
@@ -137,7 +138,7 @@ protected:
         // The binary panel shows the rows of the network its caption names.
         if (!find("SSPanelAffichage")->isHidden()) {
             const bool second = find<ui::Panel3D>("SSPanelAffichage")->caption().contains("2ème");
-            const ui::BinaryPanel &panel = window.sameNetworkTab().panel();
+            const ui::BinaryPanel &panel = *window.findChild<ui::BinaryPanel *>();
             const std::string &rows = second ? panel.Resultat_Reseau2() : panel.Resultat_Reseau1();
             expect(text("TXT_Resultat1").toStdString() == rows,
                 "the binary panel shows the other network");
@@ -178,7 +179,7 @@ protected:
     int checkedIn(const char *group)
     {
         for (int i = 0; i < 3; ++i) {
-            if (find<QRadioButton>(QStringLiteral("%1(%2)").arg(group).arg(i))->isChecked())
+            if (find<QRadioButton>(element(group, i))->isChecked())
                 return i;
         }
         return -1;

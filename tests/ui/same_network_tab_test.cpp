@@ -27,9 +27,9 @@ protected:
         const QString adresse = network == 1 ? "AdresseIP1" : "AdresseIP2";
         const QString masque = network == 1 ? "masque1" : "Masque2";
         for (int i = 0; i < 4; ++i)
-            typeOver(QStringLiteral("%1(%2)").arg(adresse).arg(i), address[i]);
+            typeOver(element(adresse, i), address[i]);
         for (int i = 0; i < 4; ++i) {
-            const QString name = QStringLiteral("%1(%2)").arg(masque).arg(i);
+            const QString name = element(masque, i);
             if (box(name)->isEnabled())
                 typeOver(name, mask[i]);
             ASSERT_EQ(text(name), mask[i]) << name.toStdString();
@@ -134,7 +134,7 @@ TEST_F(SameNetworkTabTest, RefusesOctetsAbove255AndEmptiesTheBox)
     typeOver("AdresseIP1(0)", "192");
     typeOver("AdresseIP1(2)", "300");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], test::rangeRefusal());
+    EXPECT_EQ(messages.shown[0], test::kRangeRefusal);
     EXPECT_EQ(text("AdresseIP1(2)"), "");
     EXPECT_EQ(texts("masque1"), kMask24); // emptied, then the class default again
 
@@ -148,6 +148,26 @@ TEST_F(SameNetworkTabTest, RefusesOctetsAbove255AndEmptiesTheBox)
     typeOver("AdresseIP2(1)", "255");
     typeOver("Masque2(1)", "0");
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SameNetworkTabTest, ARefusedAddressOctetEmptiesThatNetworksMask)
+{
+    // 223 gives no class, so nothing fills the mask again after the refusal empties it.
+    const struct
+    {
+        const char *adresse, *masque, *other;
+    } networks[] = {{"AdresseIP1", "masque1", "Masque2"}, {"AdresseIP2", "Masque2", "masque1"}};
+    for (const auto &n : networks) {
+        typeOver(element(n.adresse, 0), "223");
+        for (int i = 1; i < 4; ++i)
+            typeOver(element(n.masque, i), "255");
+        typeOver(element(n.other, 3), "7");
+        messages.shown.clear();
+        typeOver(element(n.adresse, 2), "300");
+        ASSERT_EQ(messages.shown.size(), 1u) << n.adresse;
+        EXPECT_EQ(texts(n.masque), (QStringList {"", "", "", ""})) << n.adresse;
+        EXPECT_EQ(text(element(n.other, 3)), "7") << n.adresse;
+    }
 }
 
 TEST_F(SameNetworkTabTest, VerificationIsEnabledByTheSecondNetworksFirstOctet)
@@ -262,11 +282,11 @@ TEST_F(SameNetworkTabTest, EmptyBoxesVerifyAsOneNetwork)
     typeOver("AdresseIP2(0)", "0"); // one character: the mask is emptied and unlocked
     for (const char *group : {"AdresseIP1", "AdresseIP2"}) {
         for (int i = 0; i < 4; ++i)
-            erase(QStringLiteral("%1(%2)").arg(group).arg(i));
+            erase(element(group, i));
     }
     for (const char *group : {"masque1", "Masque2"}) {
         for (int i = 0; i < 4; ++i)
-            erase(QStringLiteral("%1(%2)").arg(group).arg(i));
+            erase(element(group, i));
     }
     messages.shown.clear();
     click("CMD_Verification");

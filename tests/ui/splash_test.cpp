@@ -1,10 +1,9 @@
+#include "harness.hpp"
 #include "ui/splash.hpp"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -32,14 +31,15 @@ protected:
                             ++created;
                             return &main;
                         }};
+    test::WindowDriver driver {splash};
 };
 
 TEST_F(SplashTest, ShowsTheTitleCentredAndWaitsTwoSeconds)
 {
-    EXPECT_EQ(splash.findChild<QLabel *>("LBL_Titre")->text(), "Titre");
+    const auto *title = driver.find<QLabel>("LBL_Titre");
+    EXPECT_EQ(title->text(), "Titre");
     splash.Form_Load();
     EXPECT_TRUE(splash.isVisible());
-    const auto *title = splash.findChild<QLabel *>("LBL_Titre");
     EXPECT_EQ(title->text(), "v1.20 Resomar ");
     EXPECT_LE(QFontMetrics(title->font()).horizontalAdvance(title->text()), title->width())
         << "the title is clipped";
@@ -74,7 +74,7 @@ TEST_F(SplashTest, AClickOnAnyPartGivesWayAtOnceAndOnlyOnce)
             return &window;
         });
         own.Form_Load();
-        QTest::mouseClick(own.findChild<QWidget *>(name), Qt::LeftButton, {}, QPoint(2, 2));
+        test::WindowDriver(own).click(name, QPoint(2, 2));
         EXPECT_EQ(count, 1) << name;
         EXPECT_TRUE(window.isVisible()) << name;
         EXPECT_FALSE(own.isVisible()) << name;

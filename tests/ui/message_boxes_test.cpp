@@ -1,0 +1,123 @@
+#include "harness.hpp"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+// What the user saw of one message box.
+struct SeenBox
+{
+    QString text, title;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons standard;
+    qsizetype buttons;
+    bool modal;
+    QWidget *over;
+};
+
+// Answers every modal message box the moment it is up: reads it and presses its first button.
+// Boxes that are not modal are never seen, since nothing waits for them.
+class Answerer
+{
+public:
+    Answerer()
+    {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen.push_back({box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                box->buttons().size(), box->isModal(), box->parentWidget()});
+            if (!box->buttons().isEmpty())
+                box->buttons().front()->click();
+            else
+                box->reject();
+        });
+        timer_.start();
+    }
+
+    std::vector<SeenBox> seen;
+
+private:
+    QTimer timer_;
+};
+
+TEST(MessageBoxesTest, TheRealBoxIsModalWithItsTextTitleIconAndOneOk)
+{
+    const struct
+    {
+        core::Message message;
+        QMessageBox::Icon icon;
+    } cases[] = {
+        {test::kRangeRefusal, QMessageBox::Critical},
+        {{"Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.",
+             core::Icon::Exclamation, "Vérification"},
+            QMessageBox::Warning},
+        {{"Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.",
+             core::Icon::Information, "Vérification"},
+            QMessageBox::Information},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message.text.french());
+        ui::ModalMessageBoxes boxes;
+        Answerer answerer;
+        boxes.show(c.message); // returns only once the box is closed
+        ASSERT_EQ(answerer.seen.size(), 1u) << "no modal box was up";
+        const SeenBox &box = answerer.seen[0];
+        EXPECT_EQ(box.text, QString::fromStdString(c.message.text.french()));
+        EXPECT_EQ(box.title, QString::fromStdString(c.message.title.french()));
+        EXPECT_EQ(box.icon, c.icon);
+        EXPECT_EQ(box.standard, QMessageBox::Ok);
+        EXPECT_EQ(box.buttons, 1);
+        EXPECT_TRUE(box.modal);
+    }
+}
+
+// The main window with the program's own message boxes.
+class RealBoxesTest : public ::testing::Test
+{
+protected:
+    RealBoxesTest()
+    {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    ui::ModalMessageBoxes boxes;
+    ui::MainWindow window {boxes, ui::Pace {}};
+    test::WindowDriver driver {window};
+};
+
+TEST_F(RealBoxesTest, ARefusalShowsOneBoxOverTheWindowThenEmptiesTheBox)
+{
+    driver.select(2);
+    Answerer answerer;
+    driver.typeOver("Nombre1", "300");
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text, "La valeur doit être comprise entre 1 et 254.");
+    EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Critical);
+    ASSERT_NE(answerer.seen[0].over, nullptr);
+    EXPECT_EQ(answerer.seen[0].over->window(), &window);
+    EXPECT_EQ(driver.text("Nombre1"), "");
+}
+
+TEST_F(RealBoxesTest, TheClassRefusalsOwnBoxDoesNotCountAsLeavingTheAddress)
+{
+    driver.select(1);
+    driver.click("SSOption1(0)");
+    driver.box("Adresse1(0)")->setText("127");
+    Answerer answerer;
+    // The box takes the focus from Adresse1(2) while it is up; that must not check again.
+    driver.click("Adresse1(2)");
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text, " La valeur doit être comprise entre 1 et 126");
+    EXPECT_EQ(driver.text("Adresse1(0)"), "001");
+}
+
+} // namespace
