@@ -280,7 +280,11 @@ void SameNetworkTab::CMD_Verification_Click()
     LINE_Ping_->show();
     LBL_Ping_->show();
     LINE_Ping_->setColor(QColor(255, 0, 0));
-    LINE_Ping_->parentWidget()->repaint(); // the computers appear before anything moves
+    // The computers appear before anything moves. The container's repaint leaves out the opaque
+    // pictures just shown while no event is processed, so each paints itself.
+    LINE_Ping_->parentWidget()->repaint();
+    PICT_PC1_->repaint();
+    PICT_PC2_->repaint();
 
     pace_.begin();
     playOutgoing();

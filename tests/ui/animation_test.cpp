@@ -1,7 +1,9 @@
 #include "harness.hpp"
 #include "ui/line_shape.hpp"
 
+#include <QScreen>
 #include <chrono>
+#include <functional>
 
 namespace {
 
@@ -25,6 +27,8 @@ protected:
 
     void record(ui::Pace::Clock::time_point due)
     {
+        if (frames.empty() && onFirstStep)
+            onFirstStep();
         frames.push_back({fresh.find<ui::LineShape>("LINE_Ping")->x2(),
             fresh.find<ui::LineShape>("LINE_Retour")->x1(), fresh.find("LBL_Ping")->x(),
             fresh.find("LBL_echo")->x(), std::chrono::duration_cast<microseconds>(due - start)});
@@ -43,6 +47,7 @@ protected:
 
     const ui::Pace::Clock::time_point start {std::chrono::hours(1)};
     std::vector<Frame> frames;
+    std::function<void()> onFirstStep;
     test::OwnMainWindow fresh {ui::Pace(
         ui::Pace::kVerification, [this] { return start; },
         [this](ui::Pace::Clock::time_point due) { record(due); })};
@@ -117,6 +122,26 @@ TEST_F(AnimationTest, TheLongestVerificationLastsAboutOneAndAHalfSecondsEvenlyPa
         ASSERT_EQ(frames[n].due, frames[0].due * static_cast<long>(n + 1)) << "step " << n;
     const double seconds = std::chrono::duration<double>(frames.back().due).count();
     EXPECT_NEAR(seconds, 1.5, 0.1);
+}
+
+// What the screen holds during the animation, not a fresh rendering: no event is processed while
+// the verification runs, so whatever the handler does not paint at once stays off the screen
+// until the verdict.
+TEST_F(AnimationTest, BothComputersAreOnScreenFromTheFirstStep)
+{
+    QWidget &window = fresh.window;
+    fresh.select(0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QImage onScreen;
+    onFirstStep = [&] { onScreen = window.screen()->grabWindow(window.winId()).toImage(); };
+    verify({"192", "168", "2", "0"});
+    ASSERT_FALSE(onScreen.isNull());
+    for (const char *name : {"PICT_PC1", "PICT_PC2"}) {
+        QWidget *picture = fresh.find(name);
+        const QImage drawn = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect at(picture->mapTo(&window, QPoint()), picture->size());
+        EXPECT_EQ(onScreen.copy(at).convertToFormat(QImage::Format_RGB32), drawn) << name;
+    }
 }
 
 TEST(PaceTest, AZeroPaceNeverWaits)
