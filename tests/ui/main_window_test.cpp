@@ -3,6 +3,7 @@
 #include "ui/frame_3d.hpp"
 #include "ui/line_shape.hpp"
 #include "ui/panel_3d.hpp"
+#include "ui/splash.hpp"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -254,6 +255,9 @@ protected:
 
 TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAndAsTheHandlersWriteThem)
 {
+    // The window speaks the language the test is about.
+    EXPECT_EQ(find<QTabWidget>("SSpanel")->tabText(2),
+        GetParam() == ui::Language::French ? "&Somme Binaire" : "&Binary AND");
     EXPECT_EQ(misfits(window), QStringList()) << "as built";
 
     // The classes' ranges, and the longest count of subnets.
@@ -281,6 +285,20 @@ TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAndAsTheHandlersWriteThem)
     EXPECT_EQ(misfits(window), QStringList()) << "binary panel, first network";
     click("CMD_AutreReseau");
     EXPECT_EQ(misfits(window), QStringList()) << "binary panel, second network";
+}
+
+// Holds the splash's wait for ever.
+struct StoppedClock : ui::SplashClock
+{
+    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
+};
+
+TEST_P(CaptionFitTest, FitsTheSplashsTitleAndCredit)
+{
+    StoppedClock clock;
+    ui::Apropos splash(clock, [this] { return &window; });
+    splash.Form_Load();
+    EXPECT_EQ(misfits(splash), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, CaptionFitTest,
