@@ -8,18 +8,14 @@
 namespace app {
 namespace {
 
-QString t(const char *text)
-{
-    return QCoreApplication::translate("main", text);
-}
-
 // Qt's own help texts are English; these are the program's, in its language.
 QString helpText(const QList<QCommandLineOption> &options)
 {
-    QString text = t("Utilisation : resomar [options]\n"
-                     "Calculatrice d'adressage IPv4 : deux réseaux identiques ?, calcul d'un "
-                     "masque de sous-réseaux, somme binaire.\n\n"
-                     "Options :\n");
+    QString text = QCoreApplication::translate("main",
+        "Utilisation : resomar [options]\n"
+        "Calculatrice d'adressage IPv4 : deux réseaux identiques ?, calcul d'un "
+        "masque de sous-réseaux, somme binaire.\n\n"
+        "Options :\n");
     QStringList names;
     qsizetype width = 0;
     for (const QCommandLineOption &option : options) {
@@ -32,7 +28,8 @@ QString helpText(const QList<QCommandLineOption> &options)
     for (qsizetype i = 0; i < options.size(); ++i)
         text += "  " + names[i].leftJustified(width + 2) + options[i].description() + '\n';
     return text
-        + t("\nLes options standard de Qt sont aussi reconnues : -platform, -display, -style, "
+        + QCoreApplication::translate("main",
+            "\nLes options standard de Qt sont aussi reconnues : -platform, -display, -style, "
             "etc.\n");
 }
 
@@ -51,9 +48,10 @@ bool asksOnlyForText(int argc, char **argv)
 
 std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments)
 {
-    const QCommandLineOption help({"h", "help"}, t("Affiche cette aide, puis quitte."));
-    const QCommandLineOption version(
-        {"v", "version"}, t("Affiche la version de Resomar, puis quitte."));
+    const QCommandLineOption help(
+        {"h", "help"}, QCoreApplication::translate("main", "Affiche cette aide, puis quitte."));
+    const QCommandLineOption version({"v", "version"},
+        QCoreApplication::translate("main", "Affiche la version de Resomar, puis quitte."));
     QCommandLineParser parser;
     parser.addOptions({help, version});
     const bool understood = parser.parse(arguments);
@@ -62,16 +60,20 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments)
     if (parser.isSet(help))
         return CommandLineAnswer {helpText({help, version}), 0};
     if (parser.isSet(version))
-        return CommandLineAnswer {t("Resomar %1\n").arg(RESOMAR_VERSION), 0};
-    const QString hint = t("Essayez « resomar --help ».\n");
+        return CommandLineAnswer {
+            QCoreApplication::translate("main", "Resomar %1\n").arg(RESOMAR_VERSION), 0};
+    const QString hint = QCoreApplication::translate("main", "Essayez « resomar --help ».\n");
     if (!understood) {
         return CommandLineAnswer {
-            t("resomar : option inconnue : %1\n").arg(parser.unknownOptionNames().value(0)) + hint,
+            QCoreApplication::translate("main", "resomar : option inconnue : %1\n")
+                    .arg(parser.unknownOptionNames().value(0))
+                + hint,
             1};
     }
     if (!parser.positionalArguments().isEmpty()) {
         return CommandLineAnswer {
-            t("resomar : argument inattendu : %1\n").arg(parser.positionalArguments().front())
+            QCoreApplication::translate("main", "resomar : argument inattendu : %1\n")
+                    .arg(parser.positionalArguments().front())
                 + hint,
             1};
     }

@@ -3,6 +3,7 @@
 #include "core/message.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
+#include "ui/translations.hpp"
 #include "window_driver.hpp"
 
 #include <QStringList>
@@ -81,6 +82,16 @@ struct MainWindowParts
 
     RecordingMessageBoxes messages;
     ui::MainWindow window;
+};
+
+// The translations of a language, installed before the windows of a fixture that derives from it
+// after this are built.
+struct InLanguage
+{
+    explicit InLanguage(ui::Language language)
+        : translations(language)
+    { }
+    ui::Translations translations;
 };
 
 // A main window of a test's own, with the driver acting on it; no animation delay by default.

@@ -1,7 +1,9 @@
 #include "harness.hpp"
+#include "ui/button.hpp"
 #include "ui/frame_3d.hpp"
 #include "ui/line_shape.hpp"
 #include "ui/panel_3d.hpp"
+#include "ui/splash.hpp"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -9,6 +11,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
+#include <QTabBar>
 
 namespace {
 
@@ -183,29 +187,123 @@ TEST_F(MainWindowTest, GivesWidgetsTheirColours)
         find<QLabel>("LBL_ListeReseau")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 
-TEST_F(MainWindowTest, FitsEveryCaptionInItsBox)
+// The captions of a window that do not fit the room their box leaves them, as "name: caption".
+QStringList misfits(const QWidget &root)
 {
-    for (QWidget *widget : named()) {
+    QStringList found;
+    const auto fits = [&](const QWidget *widget, const QString &caption, bool fit) {
+        if (!fit)
+            found << widget->objectName() + ": " + caption;
+    };
+    for (const QWidget *widget : root.findChildren<QWidget *>()) {
         const QFontMetrics metrics(widget->font());
-        QString caption;
-        int room = widget->width();
-        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->wordWrap()) {
-            caption = label->text();
-        } else if (auto *button = qobject_cast<QAbstractButton *>(widget);
-                   button && !qobject_cast<QPushButton *>(widget)) {
-            caption = button->text().remove('&');
-            room -= 20; // the check or option indicator and its gap
-        } else if (auto *panel = qobject_cast<ui::Panel3D *>(widget)) {
-            caption = panel->caption();
-            room -= 8;
-        } else if (auto *frame = qobject_cast<ui::Frame3D *>(widget)) {
-            caption = frame->caption();
-            room -= 12;
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            const QRect room = label->contentsRect();
+            if (label->wordWrap()) {
+                fits(label, label->text(),
+                    room.contains(metrics.boundingRect(
+                        room, Qt::TextWordWrap | label->alignment(), label->text())));
+            } else {
+                fits(
+                    label, label->text(), metrics.horizontalAdvance(label->text()) <= room.width());
+            }
+        } else if (const auto *button = qobject_cast<const ui::Button *>(widget)) {
+            // Its face less the edges, where the caption wraps at its blanks; its lines may take
+            // the edges' height too, as a single line does on the low buttons.
+            const QRect room = button->rect().adjusted(4, 3, -4, -3);
+            const QString caption = button->text().trimmed();
+            const QRect need = metrics.boundingRect(
+                room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+            fits(
+                button, caption, need.width() <= room.width() && need.height() <= button->height());
+        } else if (const auto *option = qobject_cast<const QAbstractButton *>(widget);
+                   qobject_cast<const QCheckBox *>(widget)
+                   || qobject_cast<const QRadioButton *>(widget)) {
+            const QString caption = QString(option->text()).remove('&');
+            // The check or option indicator and its gap.
+            fits(option, caption, metrics.horizontalAdvance(caption) <= option->width() - 20);
+        } else if (const auto *panel = qobject_cast<const ui::Panel3D *>(widget)) {
+            fits(panel, panel->caption(),
+                metrics.horizontalAdvance(panel->caption()) <= panel->width() - 8);
+        } else if (const auto *frame = qobject_cast<const ui::Frame3D *>(widget)) {
+            fits(frame, frame->caption(),
+                metrics.horizontalAdvance(frame->caption()) <= frame->width() - 12);
+        } else if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
+            const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+            for (int i = 0; i < bar->count(); ++i) {
+                const QString title = QString(bar->tabText(i)).remove('&');
+                fits(bar, title,
+                    metrics.horizontalAdvance(title) + margin <= bar->tabRect(i).width());
+            }
         }
-        EXPECT_LE(metrics.horizontalAdvance(caption), room)
-            << widget->objectName().toStdString() << ": " << caption.toStdString();
     }
+    return found;
 }
+
+// In French and in English: the English wording is chosen to fit the inventory's sizes.
+class CaptionFitTest : public ::testing::TestWithParam<ui::Language>,
+                       protected test::InLanguage,
+                       protected test::OwnMainWindow
+{
+protected:
+    CaptionFitTest()
+        : InLanguage(GetParam())
+    {
+        window.show();
+    }
+};
+
+TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAndAsTheHandlersWriteThem)
+{
+    // The window speaks the language the test is about.
+    EXPECT_EQ(find<QTabWidget>("SSpanel")->tabText(2),
+        GetParam() == ui::Language::French ? "&Somme Binaire" : "&Binary AND");
+    EXPECT_EQ(misfits(window), QStringList()) << "as built";
+
+    // The classes' ranges, and the longest count of subnets.
+    select(1);
+    for (int i = 0; i < 3; ++i) {
+        click(element("SSOption1", i));
+        EXPECT_EQ(misfits(window), QStringList()) << "class " << i;
+    }
+    click("SSOption1(0)");
+    typeOver("NombreSousReseaux", "200");
+    click("CMD_Calcul");
+    ASSERT_TRUE(find("LST_Reseau")->isVisible());
+    click("BTN_Slash");
+    EXPECT_EQ(misfits(window), QStringList()) << "254 subnets";
+
+    // The address frames name each class, and the binary panel either network.
+    select(0);
+    for (const char *first : {"10", "172", "192", "230"}) {
+        typeOver("AdresseIP1(0)", first);
+        typeOver("AdresseIP2(0)", first);
+        EXPECT_EQ(misfits(window), QStringList()) << "first octet " << first;
+    }
+    click("SSCHK_AffichageBinaire");
+    ASSERT_TRUE(find("SSPanelAffichage")->isVisible());
+    EXPECT_EQ(misfits(window), QStringList()) << "binary panel, first network";
+    click("CMD_AutreReseau");
+    EXPECT_EQ(misfits(window), QStringList()) << "binary panel, second network";
+}
+
+// Holds the splash's wait for ever.
+struct StoppedClock : ui::SplashClock
+{
+    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
+};
+
+TEST_P(CaptionFitTest, FitsTheSplashsTitleAndCredit)
+{
+    StoppedClock clock;
+    ui::Apropos splash(clock, [this] { return &window; });
+    splash.Form_Load();
+    EXPECT_EQ(misfits(splash), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, CaptionFitTest,
+    ::testing::Values(ui::Language::French, ui::Language::English),
+    [](const auto &info) { return info.param == ui::Language::French ? "French" : "English"; });
 
 TEST_F(MainWindowTest, ChainsTheFocusOfTheMaskTabInInventoryOrder)
 {

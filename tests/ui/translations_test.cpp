@@ -1,10 +1,21 @@
 #include "context_menu.hpp"
+#include "core/same_network.hpp"
+#include "core/subnet_planning.hpp"
 #include "harness.hpp"
+#include "ui/captioned.hpp"
+#include "ui/core_text.hpp"
+#include "ui/splash.hpp"
 #include "ui/translations.hpp"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QXmlStreamReader>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -92,6 +103,213 @@ TEST_F(TranslatedMenuTest, TheListMenuIsEnglishInEnglishOnlyWhileTheTranslations
         EXPECT_TRUE(menuItems("NombreSousReseaux").contains("Select All"));
     }
     EXPECT_EQ(menuItems("LST_Reseau"), (QStringList {"&Copier", "&Tout copier"}));
+}
+
+// Every text a user reads or hears from a window, by widget and kind: its title, the tab titles,
+// the labels' and buttons' captions, the panels' and frames' captions and the accessible names.
+using Texts = std::map<QString, QString>;
+
+Texts shownTexts(const QWidget &root)
+{
+    Texts texts {{"window title", root.windowTitle()}};
+    for (const QWidget *widget : root.findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty())
+            continue;
+        if (!widget->accessibleName().isEmpty())
+            texts[name + " accessible name"] = widget->accessibleName();
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            texts[name + " caption"] = label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            texts[name + " caption"] = button->text();
+        else if (const auto *captioned = qobject_cast<const ui::Captioned *>(widget))
+            texts[name + " caption"] = captioned->caption();
+        else if (const auto *tabs = qobject_cast<const QTabWidget *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts[name + " tab " + QString::number(i)] = tabs->tabText(i);
+        }
+    }
+    return texts;
+}
+
+// What the windows show in one language as the user goes through every tab: the texts as built,
+// the texts once every handler has written its own, and each message box's text and title.
+struct Seen
+{
+    Texts built, used, splash;
+    QStringList messages;
+    std::set<std::string> sources; // the core's French sentences the message boxes showed
+};
+
+// Goes through every tab so that each handler writes its captions and the core says each of its
+// messages at least once.
+void useEveryTab(test::OwnMainWindow &own)
+{
+    own.select(0);
+    own.typeOver("AdresseIP1(0)", "300"); // out of range
+    const char *network1[] = {"192", "168", "1", "0"};
+    const char *network2[] = {"192", "168", "2", "5"}; // an address octet under a mask of 0
+    for (int i = 0; i < 4; ++i) {
+        own.typeOver(own.element("AdresseIP1", i), network1[i]);
+        own.typeOver(own.element("AdresseIP2", i), network2[i]);
+    }
+    own.click("CMD_Verification"); // the second network refused
+    own.typeOver("AdresseIP2(3)", "0");
+    own.typeOver("AdresseIP1(3)", "5");
+    own.click("CMD_Verification"); // the first network refused
+    own.typeOver("AdresseIP1(3)", "0");
+    own.click("CMD_Verification"); // two networks
+    own.typeOver("AdresseIP2(2)", "1");
+    own.click("CMD_Verification"); // one network
+    own.click("SSCHK_AffichageBinaire");
+    own.click("CMD_AutreReseau");
+
+    own.select(1);
+    own.click("SSOption1(1)");
+    own.typeOver("Adresse1(0)", "5");
+    own.click("Adresse1(1)"); // not a class B first octet
+    own.typeOver("NombreSousReseaux", "300");
+    own.click("CMD_Calcul"); // too many subnets
+    own.erase("Adresse1(2)");
+    own.typeOver("NombreSousReseaux", "6");
+    own.click("CMD_Calcul"); // an octet missing
+    own.typeOver("Adresse1(2)", "0");
+    own.click("CMD_Calcul");
+    own.click("BTN_Slash");
+
+    own.select(2);
+    own.typeOver("Nombre1", "200");
+    own.typeOver("Nombre2", "100");
+}
+
+// Holds the splash's wait for ever.
+struct StoppedClock : ui::SplashClock
+{
+    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
+};
+
+Seen seeInTheLanguageInstalled()
+{
+    Seen seen;
+    test::OwnMainWindow own;
+    own.window.show();
+    seen.built = shownTexts(own.window);
+    useEveryTab(own);
+    seen.used = shownTexts(own.window);
+    for (const core::Message &message : own.messages.shown) {
+        seen.messages << ui::translated(message.title) + ": " + ui::translated(message.text);
+        seen.sources.insert(message.text.source());
+    }
+
+    StoppedClock clock;
+    ui::Apropos splash(clock, [&] { return &own.window; });
+    splash.Form_Load();
+    seen.splash = shownTexts(splash);
+    return seen;
+}
+
+// Texts that read the same in both languages: the echo request's own words, the program's name
+// and version, and texts without a letter (bit numbers, dots, a slash mask).
+bool sameInBothLanguages(const QString &text)
+{
+    static const QStringList same {"Ping", "Echo Reply", "Request TimeOut",
+        QStringLiteral("v%1 Resomar ").arg(RESOMAR_VERSION)};
+    return same.contains(text)
+        || std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+bool ascii(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+}
+
+// Each English text differs from the French one in its place, unless it reads the same in both,
+// and has no French letter left in it.
+void expectEnglish(const Texts &english, const Texts &french, const char *when)
+{
+    ASSERT_EQ(english.size(), french.size()) << when;
+    for (const auto &[key, text] : english) {
+        ASSERT_TRUE(french.count(key)) << when << ": " << key;
+        const QString &original = french.at(key);
+        if (!sameInBothLanguages(original)) {
+            EXPECT_NE(text, original) << when << ": " << key << " is left in French";
+        }
+        EXPECT_TRUE(ascii(text)) << when << ": " << key << ": " << text;
+    }
+}
+
+TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEnglish)
+{
+    // Each with Qt's own texts in its language too, as the program has them.
+    const auto see = [](Language language) {
+        const ui::Translations translations(language);
+        return seeInTheLanguageInstalled();
+    };
+    const Seen french = see(Language::French);
+    const Seen english = see(Language::English);
+
+    // The tour above makes the core say each of its messages.
+    const std::set<std::string> expectedSources {core::rangeRefusal().text.source(),
+        core::messageCoherence(1).text.source(), core::messageCoherence(2).text.source(),
+        core::messageVerdict(false).text.source(), core::messageVerdict(true).text.source(),
+        core::Verif_ClasseAdresse(core::Classe::B, "5")->message.text.source(),
+        std::get<core::AddressMissing>(
+            core::Calcul_SousReseaux("6", core::Classe::B, core::Classe::B, {"1", "2", "", "4"}))
+            .message.text.source()};
+    EXPECT_EQ(french.sources, expectedSources);
+    EXPECT_EQ(english.sources, french.sources);
+
+    expectEnglish(english.built, french.built, "as built");
+    expectEnglish(english.used, french.used, "once used");
+    expectEnglish(english.splash, french.splash, "splash");
+    ASSERT_EQ(english.messages.size(), french.messages.size());
+    for (qsizetype i = 0; i < english.messages.size(); ++i) {
+        EXPECT_NE(english.messages[i], french.messages[i]);
+        EXPECT_TRUE(ascii(english.messages[i])) << english.messages[i];
+    }
+    // A few whole texts, to see that the right translation is in each place.
+    EXPECT_EQ(english.built.at("SSpanel tab 1"), "IP &Mask Calculation");
+    EXPECT_EQ(english.used.at("LBL_ListeReseau caption"), "6 possible subnets");
+    EXPECT_EQ(english.used.at("LBL_ValeurClasse caption"), "From 128 to 191");
+    EXPECT_EQ(english.splash.at("window title"), "About Resomar");
+    EXPECT_TRUE(english.messages.contains("Check: These 2 IP networks are different. You will "
+                                          "need to install routers between them."))
+        << english.messages.join("\n");
+}
+
+// Every entry of the English file is finished, and the translation embedded in the program gives
+// it: the file is read where the sources were scanned into it, the embedded one as the program
+// loads it.
+TEST(EnglishTranslationFileTest, EveryEntryIsFinishedAndEmbedded)
+{
+    QFile file(QStringLiteral(RESOMAR_ENGLISH_TS));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << RESOMAR_ENGLISH_TS;
+    QTranslator embedded;
+    ASSERT_TRUE(embedded.load(":/i18n/resomar_en.qm"));
+    QXmlStreamReader ts(&file);
+    QString context, source;
+    int entries = 0;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == u"name") {
+            context = ts.readElementText();
+        } else if (ts.name() == u"source") {
+            source = ts.readElementText();
+        } else if (ts.name() == u"translation") {
+            const QString type = ts.attributes().value("type").toString();
+            const QString translation = ts.readElementText();
+            if (type == "vanished" || type == "obsolete")
+                continue; // kept by lupdate for a text the sources no longer have
+            ++entries;
+            EXPECT_NE(type, QStringLiteral("unfinished")) << context << ": " << source;
+            EXPECT_FALSE(translation.isEmpty()) << context << ": " << source;
+            EXPECT_EQ(embedded.translate(context.toUtf8(), source.toUtf8()), translation)
+                << context << ": " << source;
+        }
+    }
+    EXPECT_FALSE(ts.hasError()) << ts.errorString();
+    EXPECT_GT(entries, 90);
 }
 
 } // namespace
