@@ -45,8 +45,7 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     QLineEdit **nombres[3] = {&Nombre1_, &Nombre2_, &Nombre3_};
     BitBoxes *bits[3] = {&Bit1_, &Bit2_, &Bit3_};
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
-    const Look bit {
-        .font = classicFont(6.75, true, Face::Serif), .align = Qt::AlignCenter, .disabled = true};
+    const Look bit {.font = classicFont(6.75, true, Face::Serif), .disabled = true};
     for (int r = 0; r < 3; ++r) {
         const Row &row = rows[r];
         Panel3D *outer = inv.panel(frame5, row.panel, {120, row.top, 7095, 735}, row.panelFocus,

@@ -45,8 +45,7 @@ QLabel *Inventory::label(
     QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
 {
     auto *label = new QLabel(text, in);
-    label->setAlignment(
-        (look.align & Qt::AlignHorizontal_Mask) | Qt::AlignTop); // text from the top
+    label->setAlignment(look.align | Qt::AlignTop);
     label->setWordWrap(look.wrap);
     colour(label, QPalette::WindowText, QPalette::Window, look);
     return place(label, name, at, focus, look);
@@ -126,13 +125,6 @@ Frame3D *Inventory::frame(
     if (look.back.isValid())
         frame->setBackColor(look.back);
     return place(frame, name, at, focus, look);
-}
-
-QWidget *Inventory::area(QWidget *in, const QString &name, Twips at, int focus, const Look &look)
-{
-    auto *area = new QWidget(in);
-    colour(area, QPalette::WindowText, QPalette::Window, look);
-    return place(area, name, at, focus, look);
 }
 
 LineShape *Inventory::line(QWidget *in, const QString &name, QPointF from, QPointF to,

@@ -23,7 +23,8 @@ struct Look
     QFont font = regular();
     QColor text {};
     QColor back {};
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+    // Labels only, and only across: a label's text starts at the top of its box.
+    Qt::Alignment align = Qt::AlignLeft;
     bool hidden = false;
     bool disabled = false;
     bool wrap = false; // labels only
@@ -62,8 +63,6 @@ public:
         const Look &look = {}, const PanelLook &panelLook = {});
     Frame3D *frame(QWidget *in, const QString &name, Twips at, int focus, const QString &caption,
         const Look &look = {});
-    // A plain container with no look of its own.
-    QWidget *area(QWidget *in, const QString &name, Twips at, int focus, const Look &look = {});
     // A line from (x1, y1) to (x2, y2), in twips in its container.
     LineShape *line(QWidget *in, const QString &name, QPointF from, QPointF to, const QColor &color,
         int width, bool hidden);

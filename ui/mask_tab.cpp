@@ -96,7 +96,7 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         tr("  Notation       &Slash"),
         {.font = bold(), .disabled = true, .accessible = tr("Notation slash du masque")});
     Slash_ = inv.label(panel10, "Slash", {5880, 720, 735, 375}, 22, QString(),
-        {.font = classicFont(12, true), .text = QColor(0, 0, 255), .align = Qt::AlignCenter});
+        {.font = classicFont(12, true), .text = QColor(0, 0, 255), .align = Qt::AlignHCenter});
 
     inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31, tr("Nombre de Sous-Réseaux désirés :"),
         {.font = bold()});
@@ -110,8 +110,7 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         QString(),
         {.font = bold(), .disabled = true, .accessible = tr("Stations possibles par sous-réseau")});
     LBL_ListeReseau_ = inv.label(panel13, "LBL_ListeReseau", {4680, 720, 2055, 255}, 29,
-        tr("xx Réseaux Possibles"),
-        {.font = bold(), .align = Qt::AlignRight | Qt::AlignVCenter, .hidden = true});
+        tr("xx Réseaux Possibles"), {.font = bold(), .align = Qt::AlignRight, .hidden = true});
     LST_Reseau_ = inv.list(panel13, "LST_Reseau", {3225, 960, 3495, 645}, 25,
         {.hidden = true, .accessible = tr("Liste des sous-réseaux possibles")});
     CMD_Quitter_ = inv.button(panel13, "CMD_Quitter", {120, 1080, 1215, 495}, 24, tr("&Quitter"),

@@ -40,10 +40,10 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
         = inv.panel(this, "SSPNL_Apropos", {0, 0, 2895, 1455}, Inventory::kNoFocus, QString());
     Picture1_ = inv.picture(SSPNL_Apropos_, "Picture1", {240, 240, 480, 480}, Inventory::kNoFocus);
     LBL_Titre_ = inv.label(SSPNL_Apropos_, "LBL_Titre", {840, 360, 1695, 255}, Inventory::kNoFocus,
-        tr("Titre"), {.font = classicFont(12, true), .align = Qt::AlignCenter});
+        tr("Titre"), {.font = classicFont(12, true), .align = Qt::AlignHCenter});
     LBL_Version_
         = inv.label(SSPNL_Apropos_, "LBL_Version", {120, 840, 2655, 495}, Inventory::kNoFocus,
-            credit(), {.font = classicFont(9.75, true), .align = Qt::AlignCenter, .wrap = true});
+            credit(), {.font = classicFont(9.75, true), .align = Qt::AlignHCenter, .wrap = true});
     for (QWidget *widget :
         std::initializer_list<QWidget *> {SSPNL_Apropos_, Picture1_, LBL_Titre_, LBL_Version_})
         widget->installEventFilter(this);
