@@ -40,10 +40,11 @@ grep -q " 00010000 .* $own/resomar-wayland\$" /proc/net/unix || fail "weston not
 env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=resomar-wayland XDG_SESSION_TYPE=wayland \
     WAYLAND_DEBUG=client DBUS_SESSION_BUS_ADDRESS=disabled: "$program" >"$own/program.log" 2>&1 &
 pid=$!
-# Deadlines for a program that hangs, not a pace it must keep.
+# Deadlines for a program that hangs, not a pace it must keep. libwayland writes an object as
+# xdg_toplevel@15 up to 1.22 and as xdg_toplevel#15 from 1.23 (Debian 13).
 wait_title() {
     for _ in $(seq 600); do
-        grep -aF -- "-> xdg_toplevel@" "$own/program.log" | grep -aqF "set_title(\"$1\")" && return
+        grep -aE -- "-> xdg_toplevel[@#][0-9]+\.set_title" "$own/program.log" | grep -aqF "set_title(\"$1\")" && return
         if ! kill -0 "$pid" 2>/dev/null; then
             local status=0
             wait "$pid" || status=$?
