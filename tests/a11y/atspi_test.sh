@@ -5,21 +5,16 @@ set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in xvfb-run dbus-run-session xdotool; do
+for tool in dbus-run-session xdotool; do
     command -v "$tool" >/dev/null || { echo "AT-SPI test: $tool is missing (scripts/setup installs it)"; exit 1; }
 done
 # Debian's own Python, the one python3-pyatspi installs into.
 python=/usr/bin/python3
 "$python" -c 'import pyatspi' 2>/dev/null || { echo "AT-SPI test: python3-pyatspi is missing"; exit 1; }
 
-if [ -z "${RESOMAR_ON_XVFB:-}" ]; then
-    runtime=$(mktemp -d)
-    chmod 700 "$runtime"
-    trap 'rm -rf "$runtime"' EXIT
-    status=0
-    RESOMAR_ON_XVFB=1 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1024x768x24" \
-        dbus-run-session -- "$0" "$@" || status=$?
-    exit "$status"
+# A screen of its own that does not reset when a poll's client leaves, and a bus of its own.
+if [ -z "${XVFB_PID:-}" ]; then
+    exec "$here/../app/virtual_screen.sh" --noreset -- dbus-run-session -- "$0" "$@"
 fi
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY # the X server above, and the French of a fresh account
 export LC_ALL=C.UTF-8 LANGUAGE= QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
