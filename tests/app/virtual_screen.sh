@@ -6,7 +6,8 @@
 # it: on a server with no client, a client that connects and leaves makes it reset, and a program
 # connecting at that moment is dropped. --noreset turns those resets off, for scripts that poll
 # the screen while the program starts. The command gets DISPLAY, XVFB_PID (the server's process),
-# a private XDG_RUNTIME_DIR and no session bus (DBUS_SESSION_BUS_ADDRESS=disabled:, unless set).
+# a private XDG_RUNTIME_DIR, no session bus (DBUS_SESSION_BUS_ADDRESS=disabled:, unless set) and
+# no desktop portal.
 set -euo pipefail
 
 server_options=(-nolisten tcp)
@@ -49,6 +50,9 @@ fi
 mkdir -m 700 "$own/runtime"
 export DISPLAY=:$number XVFB_PID=$server XDG_RUNTIME_DIR=$own/runtime
 export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
+# Qt 6.8 asks the desktop portal for its version at start and frees the pending call only when the
+# answer comes: a program that quits first leaves it to LeakSanitizer. There is no portal here.
+export QT_NO_XDG_DESKTOP_PORTAL=1
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 status=0
 "$@" || status=$?
