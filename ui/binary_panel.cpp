@@ -1,6 +1,6 @@
 #include "binary_panel.hpp"
 
-#include "copy_menu.hpp"
+#include "ui/widgets/copy_menu.hpp"
 #include "inventory.hpp"
 
 namespace ui {

@@ -1,6 +1,6 @@
 #include "binary_sum_tab.hpp"
 
-#include "copy_menu.hpp"
+#include "ui/widgets/copy_menu.hpp"
 #include "core/message.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"

@@ -1,7 +1,7 @@
 #include "inventory.hpp"
 
-#include "button.hpp"
-#include "text_box.hpp"
+#include "ui/widgets/button.hpp"
+#include "ui/widgets/text_box.hpp"
 
 #include <QIcon>
 #include <algorithm>

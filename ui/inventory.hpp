@@ -1,9 +1,9 @@
 #pragma once
 
-#include "frame_3d.hpp"
-#include "line_shape.hpp"
+#include "ui/widgets/frame_3d.hpp"
+#include "ui/widgets/line_shape.hpp"
 #include "look.hpp"
-#include "panel_3d.hpp"
+#include "ui/widgets/panel_3d.hpp"
 #include "twips.hpp"
 
 #include <QCheckBox>

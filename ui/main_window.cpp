@@ -1,7 +1,7 @@
 #include "main_window.hpp"
 
 #include "centring.hpp"
-#include "tab_control.hpp"
+#include "ui/widgets/tab_control.hpp"
 
 #include <QIcon>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 #include "mask_tab.hpp"
 
-#include "copy_menu.hpp"
+#include "ui/widgets/copy_menu.hpp"
 #include "core/octet_rules.hpp"
 #include "core/subnet_planning.hpp"
 #include "core_text.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
-#include "option_group.hpp"
+#include "ui/widgets/option_group.hpp"
 
 #include <QButtonGroup>
 #include <QFocusEvent>

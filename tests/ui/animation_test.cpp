@@ -1,5 +1,5 @@
 #include "harness.hpp"
-#include "ui/line_shape.hpp"
+#include "ui/widgets/line_shape.hpp"
 
 #include <QScreen>
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "core/binary_rendering.hpp"
 #include "harness.hpp"
 #include "ui/binary_panel.hpp"
-#include "ui/panel_3d.hpp"
+#include "ui/widgets/panel_3d.hpp"
 
 #include <QCheckBox>
 

@@ -1,8 +1,8 @@
 #include "harness.hpp"
-#include "ui/button.hpp"
-#include "ui/frame_3d.hpp"
-#include "ui/line_shape.hpp"
-#include "ui/panel_3d.hpp"
+#include "ui/widgets/button.hpp"
+#include "ui/widgets/frame_3d.hpp"
+#include "ui/widgets/line_shape.hpp"
+#include "ui/widgets/panel_3d.hpp"
 #include "ui/splash.hpp"
 
 #include <QCheckBox>

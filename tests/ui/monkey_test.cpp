@@ -2,7 +2,7 @@
 #include "core/octet_rules.hpp"
 #include "harness.hpp"
 #include "ui/binary_panel.hpp"
-#include "ui/panel_3d.hpp"
+#include "ui/widgets/panel_3d.hpp"
 
 #include <QButtonGroup>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #include "harness.hpp"
-#include "ui/line_shape.hpp"
-#include "ui/panel_3d.hpp"
+#include "ui/widgets/line_shape.hpp"
+#include "ui/widgets/panel_3d.hpp"
 #include "ui/splash.hpp"
-#include "ui/tab_control.hpp"
+#include "ui/widgets/tab_control.hpp"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "harness.hpp"
-#include "ui/frame_3d.hpp"
-#include "ui/line_shape.hpp"
-#include "ui/panel_3d.hpp"
+#include "ui/widgets/frame_3d.hpp"
+#include "ui/widgets/line_shape.hpp"
+#include "ui/widgets/panel_3d.hpp"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "core/same_network.hpp"
 #include "core/subnet_planning.hpp"
 #include "harness.hpp"
-#include "ui/captioned.hpp"
+#include "ui/widgets/captioned.hpp"
 #include "ui/core_text.hpp"
 #include "ui/splash.hpp"
 #include "ui/translations.hpp"

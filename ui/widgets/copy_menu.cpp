@@ -1,6 +1,6 @@
 #include "copy_menu.hpp"
 
-#include "text_box.hpp"
+#include "ui/widgets/text_box.hpp"
 
 #include <QApplication>
 #include <QClipboard>

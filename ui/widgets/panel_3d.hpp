@@ -1,6 +1,6 @@
 #pragma once
 
-#include "captioned.hpp"
+#include "ui/widgets/captioned.hpp"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #include "line_shape.hpp"
 
-#include "twips.hpp"
+#include "ui/twips.hpp"
 
 #include <QPainter>
 
