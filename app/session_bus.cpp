@@ -1,5 +1,13 @@
 #include "session_bus.hpp"
 
+#ifdef _WIN32
+
+// Windows has no D-Bus session bus to autolaunch.
+void app::skipBusAutolaunchWithoutHome()
+{ }
+
+#else
+
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -36,3 +44,5 @@ void skipBusAutolaunchWithoutHome()
 }
 
 } // namespace app
+
+#endif

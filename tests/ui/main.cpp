@@ -2,18 +2,19 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 int main(int argc, char *argv[])
 {
     // Test discovery runs this binary at build time, outside CTest's environment, often with no
     // display: settle the environment here.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("LC_ALL", "C.UTF-8", 0);
+    for (const auto &[name, value] :
+        {std::pair {"QT_QPA_PLATFORM", "offscreen"}, {"LC_ALL", "C.UTF-8"}})
+        if (!qEnvironmentVariableIsSet(name))
+            qputenv(name, value);
     QTemporaryDir runtime;
-    if (!std::getenv("XDG_RUNTIME_DIR"))
-        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
 
     QApplication app(argc, argv);
     ui::applyLook(app);
