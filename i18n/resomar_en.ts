@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Paste</translation>
-    </message>
-</context>
-<context>
     <name>core</name>
     <message>
         <source>Adresse IP - Type classe </source>
@@ -66,36 +59,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>the qt6-wayland package is not installed</source>
-        <translation>the qt6-wayland package is not installed</translation>
-    </message>
-    <message>
-        <source>Qt has no &quot;%1&quot; platform plugin</source>
-        <translation>Qt has no &quot;%1&quot; platform plugin</translation>
-    </message>
-    <message>
-        <source>no Wayland compositor answers on %1</source>
-        <translation>no Wayland compositor answers on %1</translation>
-    </message>
-    <message>
-        <source>Qt could not open &quot;%1&quot;</source>
-        <translation>Qt could not open &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>DISPLAY is not set</source>
-        <translation>DISPLAY is not set</translation>
-    </message>
-    <message>
-        <source>no X server answers on %1</source>
-        <translation>no X server answers on %1</translation>
-    </message>
-    <message>
-        <source>resomar: no display to open the window on (%1); to run it without a screen: xvfb-run %2
-</source>
-        <translation>resomar: no display to open the window on (%1); to run it without a screen: xvfb-run %2
-</translation>
-    </message>
-    <message>
         <source>resomar : l&apos;écran n&apos;a que %1 bits par pixel ; il en faut au moins 16.
 </source>
         <translation>resomar: the screen has only %1 bits per pixel; it needs at least 16.
@@ -128,12 +91,6 @@ Qt&apos;s standard options are understood too: -platform, -display, -style, etc.
     <message>
         <source>Affiche la version de Resomar, puis quitte.</source>
         <translation>Shows Resomar&apos;s version, then quits.</translation>
-    </message>
-    <message>
-        <source>Resomar %1
-</source>
-        <translation>Resomar %1
-</translation>
     </message>
     <message>
         <source>Essayez « resomar --help ».
@@ -306,10 +263,6 @@ for the network class</translation>
         <source>&amp;Somme Binaire</source>
         <translation>&amp;Binary AND</translation>
     </message>
-    <message>
-        <source>v%1 %2</source>
-        <translation>v%1 %2</translation>
-    </message>
 </context>
 <context>
     <name>ui::MaskTab</name>
@@ -406,14 +359,6 @@ for the network class</translation>
         <translation>Checks whether two IP networks, addressed differently, belong to the same IP network</translation>
     </message>
     <message>
-        <source>Ping</source>
-        <translation>Ping</translation>
-    </message>
-    <message>
-        <source>Request TimeOut</source>
-        <translation>Request TimeOut</translation>
-    </message>
-    <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
     </message>
@@ -468,10 +413,6 @@ for the network class</translation>
     <message>
         <source>Masque</source>
         <translation>Mask</translation>
-    </message>
-    <message>
-        <source>Echo Reply</source>
-        <translation>Echo Reply</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,9 @@
 set -euo pipefail
 program=$1
 export LC_ALL=${LC_ALL:-C.UTF-8}
+# The main window's title carries the version the program gives.
+version=$("$program" --version | sed -n 's/^Resomar //p')
+main_title="^v${version//./\\.} Resomar \$"
 
 command -v xdotool >/dev/null || { echo "startup test: xdotool is missing (scripts/setup installs it)"; exit 1; }
 [ -n "${DISPLAY:-}" ] || { echo "startup test: no X server answers: DISPLAY is not set (run it through virtual_screen.sh)"; exit 1; }
@@ -53,10 +56,10 @@ wait_shown() {
 
 # The splash first, alone.
 wait_shown 'propos de Resomar$' "its splash"
-[ -z "$(visible '^v1\.20 Resomar $')" ] || fail "the main window came with the splash"
+[ -z "$(visible "$main_title")" ] || fail "the main window came with the splash"
 
 # Then the main window, and the splash gone.
-wait_shown '^v1\.20 Resomar $' "its main window titled 'v1.20 Resomar '"
+wait_shown "$main_title" "its main window titled 'v$version Resomar '"
 main=$shown
 for _ in $(seq 100); do
     [ -z "$(visible 'propos de Resomar$')" ] && break

@@ -56,5 +56,5 @@ wait_title() {
     fail "no window \"$1\" within 60 s"
 }
 wait_title "À propos de Resomar"
-wait_title "v1.20 Resomar "
+wait_title "v$("$program" --version | sed -n 's/^Resomar //p') Resomar "
 echo "wayland test: splash, then main window, natively on Wayland"

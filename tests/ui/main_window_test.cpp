@@ -76,7 +76,7 @@ protected:
 
 TEST_F(MainWindowTest, LoadsItsCaptionAndTabs)
 {
-    EXPECT_EQ(window.windowTitle(), "v1.20 Resomar ");
+    EXPECT_EQ(window.windowTitle(), "v" RESOMAR_VERSION " Resomar ");
     EXPECT_EQ(window.objectName(), "Resomar");
     EXPECT_EQ(window.size(), QSize(516, 428));
     EXPECT_FALSE(window.windowIcon().isNull());

@@ -40,7 +40,7 @@ TEST_F(SplashTest, ShowsTheTitleCentredAndWaitsTwoSeconds)
     EXPECT_EQ(title->text(), "Titre");
     splash.Form_Load();
     EXPECT_TRUE(splash.isVisible());
-    EXPECT_EQ(title->text(), "v1.20 Resomar ");
+    EXPECT_EQ(title->text(), "v" RESOMAR_VERSION " Resomar ");
     EXPECT_LE(QFontMetrics(title->font()).horizontalAdvance(title->text()), title->width())
         << "the title is clipped";
     EXPECT_EQ(splash.size(), QSize(193, 97));
