@@ -293,6 +293,21 @@ for the network class</translation>
     </message>
 </context>
 <context>
+    <name>ui::EchoScene</name>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Request TimeOut</source>
+        <translation>Request TimeOut</translation>
+    </message>
+    <message>
+        <source>Echo Reply</source>
+        <translation>Echo Reply</translation>
+    </message>
+</context>
+<context>
     <name>ui::MainWindow</name>
     <message>
         <source>&amp;Réseaux Identiques ?</source>
@@ -406,14 +421,6 @@ for the network class</translation>
         <translation>Checks whether two IP networks, addressed differently, belong to the same IP network</translation>
     </message>
     <message>
-        <source>Ping</source>
-        <translation>Ping</translation>
-    </message>
-    <message>
-        <source>Request TimeOut</source>
-        <translation>Request TimeOut</translation>
-    </message>
-    <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
     </message>
@@ -468,10 +475,6 @@ for the network class</translation>
     <message>
         <source>Masque</source>
         <translation>Mask</translation>
-    </message>
-    <message>
-        <source>Echo Reply</source>
-        <translation>Echo Reply</translation>
     </message>
 </context>
 </TS>
