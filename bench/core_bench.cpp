@@ -98,7 +98,7 @@ void BM_RenderAndCompareTwoNetworks(benchmark::State &state)
         benchmark::DoNotOptimize(core::checkPairs(adresse1, masque, adresse2, masque));
         const auto one = core::renderNetwork(adresse1, masque);
         const auto two = core::renderNetwork(adresse2, masque);
-        benchmark::DoNotOptimize(core::Meme_Reseau(one.resultat, two.resultat));
+        benchmark::DoNotOptimize(core::Meme_Reseau(one.result, two.result));
     }
 }
 BENCHMARK(BM_RenderAndCompareTwoNetworks);
@@ -109,7 +109,7 @@ void BM_SubnetPlan(benchmark::State &state)
     const core::Octets adresse {"10", "0", "0", "1"};
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
+            core::Calcul_SousReseaux(desired, core::IpClass::A, core::IpClass::A, adresse));
 }
 BENCHMARK(BM_SubnetPlan)->Arg(6)->Arg(200);
 
@@ -119,7 +119,7 @@ void BM_SubnetPlan_PastedCount(benchmark::State &state)
     const core::Octets adresse {"10", "0", "0", "1"};
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            core::Calcul_SousReseaux(desired, core::Classe::A, core::Classe::A, adresse));
+            core::Calcul_SousReseaux(desired, core::IpClass::A, core::IpClass::A, adresse));
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_SubnetPlan_PastedCount)->RangeMultiplier(10)->Range(1'000, 100'000)->Complexity();

@@ -50,7 +50,7 @@ std::string Ligne_Binaire(const Octets &octets)
     return row;
 }
 
-std::string Ligne_Reseau(std::string_view adresse, std::string_view masque)
+std::string Ligne_Reseau(std::string_view address, std::string_view mask)
 {
     std::string row;
     row.reserve(kRowLength);
@@ -58,17 +58,17 @@ std::string Ligne_Reseau(std::string_view adresse, std::string_view masque)
         row += kGroupLead;
         for (std::size_t bit = 0; bit < 8; ++bit) {
             const std::size_t index = octet * kOctetGroupLength + kGroupLead.size() + 2 * bit;
-            row += isOne(adresse, index) && isOne(masque, index) ? '1' : '0';
+            row += isOne(address, index) && isOne(mask, index) ? '1' : '0';
             row += ' ';
         }
     }
     return row;
 }
 
-NetworkRows renderNetwork(const Octets &adresse, const Octets &masque)
+NetworkRows renderNetwork(const Octets &address, const Octets &mask)
 {
-    NetworkRows rows {Ligne_Binaire(adresse), Ligne_Binaire(masque), {}};
-    rows.resultat = Ligne_Reseau(rows.adresse, rows.masque);
+    NetworkRows rows {Ligne_Binaire(address), Ligne_Binaire(mask), {}};
+    rows.result = Ligne_Reseau(rows.address, rows.mask);
     return rows;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classe.hpp"
+#include "ip_class.hpp"
 
 #include <array>
 #include <string>
@@ -27,17 +27,17 @@ inline constexpr std::size_t kRowLength = 4 * kOctetGroupLength;
 
 // Takes an address row and a mask row; the network row, whose digit is "1" exactly where both
 // digits are "1". Short or malformed rows read as zeros where they lack a digit.
-[[nodiscard]] std::string Ligne_Reseau(std::string_view adresse, std::string_view masque);
+[[nodiscard]] std::string Ligne_Reseau(std::string_view address, std::string_view mask);
 
 // The three rows that show one network.
 struct NetworkRows
 {
-    std::string adresse;
-    std::string masque;
-    std::string resultat;
+    std::string address;
+    std::string mask;
+    std::string result;
 };
 
 // Takes a network's address and mask texts; its address, mask and network rows, in that order.
-[[nodiscard]] NetworkRows renderNetwork(const Octets &adresse, const Octets &masque);
+[[nodiscard]] NetworkRows renderNetwork(const Octets &address, const Octets &mask);
 
 } // namespace core

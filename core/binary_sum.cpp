@@ -14,17 +14,17 @@ bool isSet(std::string_view digit)
 
 } // namespace
 
-bool Verif_Nombre(std::string_view nombre)
+bool Verif_Nombre(std::string_view number)
 {
-    return Verif_Octet(nombre); // an operand is a byte, like an octet
+    return Verif_Octet(number); // an operand is a byte, like an octet
 }
 
-BitRow Conversion_Binaire(std::string_view nombre)
+BitRow Conversion_Binaire(std::string_view number)
 {
     BitRow row;
-    if (nombre.empty())
+    if (number.empty())
         return row;
-    const std::array<char, 8> digits = octetDigits(nombre);
+    const std::array<char, 8> digits = octetDigits(number);
     for (std::size_t p = 0; p < row.size(); ++p)
         row[p].assign(1, digits[p]);
     return row;
@@ -40,7 +40,7 @@ BinarySum Somme_Binaire(const BitRow &a, const BitRow &b)
         if (set)
             value += 1 << (7 - p);
     }
-    sum.valeur = numberText(value);
+    sum.value = numberText(value);
     return sum;
 }
 

@@ -16,16 +16,16 @@ struct Message
     friend bool operator==(const Message &, const Message &) = default;
 };
 
-inline constexpr const char *kTitreSaisie = QT_TRANSLATE_NOOP("core", "Erreur de saisie");
-inline constexpr const char *kTitreVerification = QT_TRANSLATE_NOOP("core", "Vérification");
+inline constexpr const char *kInputErrorTitle = QT_TRANSLATE_NOOP("core", "Erreur de saisie");
+inline constexpr const char *kVerificationTitle = QT_TRANSLATE_NOOP("core", "Vérification");
 
-// The range refusal shared by every octet and number box. Its text names 1 and 254 although the
-// boxes accept 0 to 255: that is the wording users know, so it stays.
+// The range refusal shared by every octet and number box.
+// Deliberate: its text names 1 and 254 although the boxes accept 0 to 255; users know it so.
 [[nodiscard]] inline Message rangeRefusal()
 {
     return {
         {QT_TRANSLATE_NOOP("core", "La valeur doit être comprise entre %1 et %2."), {"1", "254"}},
-        Icon::Critical, kTitreSaisie};
+        Icon::Critical, kInputErrorTitle};
 }
 
 } // namespace core

@@ -5,12 +5,12 @@
 
 namespace core {
 
-// The number a text starts with, as every input box of the program reads it. Blanks, tabs and
-// line feeds are skipped wherever they stand ("2 5" reads 25); then an optional sign, digits, an
-// optional point and fraction and an optional exponent ("E" and a whole number) are read up to
-// the first character that cannot continue them. "&H" and "&O" start hexadecimal and octal whole
-// numbers. A text without a leading number reads 0. The value is the double nearest to what the
-// digits and the exponent say, at any length of either; beyond the doubles it is an infinity or
+// The number a text starts with, as every input box of the program reads it. Deliberate: blanks,
+// tabs and line feeds are skipped wherever they stand ("2 5" reads 25); then an optional sign,
+// digits, an optional point and fraction and an optional exponent ("E" and a whole number) are read
+// up to the first character that cannot continue them. "&H" and "&O" start hexadecimal and octal
+// whole numbers. A text without a leading number reads 0. The value is the double nearest to what
+// the digits and the exponent say, at any length of either; beyond the doubles it is an infinity or
 // zero. Never NaN, and linear in the length of the text.
 [[nodiscard]] double leadingNumber(std::string_view text);
 

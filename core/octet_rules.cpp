@@ -22,34 +22,34 @@ bool Verif_Octet(std::string_view octet)
     return value >= 0 && value <= 255;
 }
 
-std::optional<Classe> Classe_Adresse(double f)
+std::optional<IpClass> Classe_Adresse(double f)
 {
     if (f > 0 && f < 126)
-        return Classe::A;
+        return IpClass::A;
     if (f > 126 && f < 191)
-        return Classe::B;
+        return IpClass::B;
     if (f > 191 && f < 223)
-        return Classe::C;
+        return IpClass::C;
     return std::nullopt;
 }
 
-Text legendeClasse(std::optional<Classe> classe)
+Text classCaption(std::optional<IpClass> ipClass)
 {
-    if (!classe)
+    if (!ipClass)
         return QT_TRANSLATE_NOOP("core", "Adresse IP - Type classe ");
-    return {QT_TRANSLATE_NOOP("core", "Adresse IP - Type classe %1"), {{lettre(*classe)}}};
+    return {QT_TRANSLATE_NOOP("core", "Adresse IP - Type classe %1"), {{letter(*ipClass)}}};
 }
 
-MaskSteps Masque_Classe(Classe classe)
+MaskSteps Masque_Classe(IpClass ipClass)
 {
-    switch (classe) {
-    case Classe::A:
+    switch (ipClass) {
+    case IpClass::A:
         return {SetMaskText {0, "255"}, SetMaskLocked {0, true}, SetMaskText {1, "0"},
             SetMaskText {2, "0"}, SetMaskText {3, "0"}};
-    case Classe::B:
+    case IpClass::B:
         return {SetMaskText {0, "255"}, SetMaskText {1, "255"}, SetMaskLocked {0, true},
             SetMaskLocked {1, false}, SetMaskText {2, "0"}, SetMaskText {3, "0"}};
-    case Classe::C:
+    case IpClass::C:
         return {SetMaskText {0, "255"}, SetMaskText {1, "255"}, SetMaskText {2, "255"},
             SetMaskLocked {0, true}, SetMaskLocked {1, true}, SetMaskLocked {2, false},
             SetMaskText {3, "0"}};
@@ -57,31 +57,31 @@ MaskSteps Masque_Classe(Classe classe)
     return {};
 }
 
-MaskSteps firstCharacterRule(std::string_view premierOctet)
+MaskSteps firstCharacterRule(std::string_view firstOctet)
 {
-    if (characterCount(premierOctet) != 1)
+    if (characterCount(firstOctet) != 1)
         return {};
     MaskSteps steps;
     for (int i = 0; i < 4; ++i)
         steps.emplace_back(SetMaskText {i, ""});
     for (int i = 0; i < 4; ++i)
         steps.emplace_back(SetMaskLocked {i, false});
-    steps.emplace_back(SetCaption {legendeClasse(std::nullopt)});
+    steps.emplace_back(SetCaption {classCaption(std::nullopt)});
     return steps;
 }
 
-bool premierOctetPositif(std::string_view premierOctet)
+bool firstOctetPositive(std::string_view firstOctet)
 {
-    return leadingNumber(premierOctet) > 0;
+    return leadingNumber(firstOctet) > 0;
 }
 
-MaskSteps classStep(std::string_view premierOctet)
+MaskSteps classStep(std::string_view firstOctet)
 {
-    const std::optional<Classe> classe = Classe_Adresse(leadingNumber(premierOctet));
-    if (!classe)
+    const std::optional<IpClass> ipClass = Classe_Adresse(leadingNumber(firstOctet));
+    if (!ipClass)
         return {};
-    MaskSteps steps {SetCaption {legendeClasse(classe)}};
-    for (MaskStep &step : Masque_Classe(*classe))
+    MaskSteps steps {SetCaption {classCaption(ipClass)}};
+    for (MaskStep &step : Masque_Classe(*ipClass))
         steps.push_back(std::move(step));
     return steps;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classe.hpp"
+#include "ip_class.hpp"
 #include "text.hpp"
 
 #include <optional>
@@ -15,13 +15,13 @@ namespace core {
 // Non-numeric text reads 0 and passes. On false, the caller shows rangeRefusal().
 [[nodiscard]] bool Verif_Octet(std::string_view octet);
 
-// Takes the value of an address's first octet; the class it falls in, with strict bounds on both
-// sides (1..125 is A, 127..190 B, 192..222 C), or none for 0, 126, 191, 223 and above.
-[[nodiscard]] std::optional<Classe> Classe_Adresse(double premierOctet);
+// Takes the value of an address's first octet; the class it falls in. Deliberate: strict bounds
+// on both sides (1..125 is A, 127..190 B, 192..222 C), or none for 0, 126, 191, 223 and above.
+[[nodiscard]] std::optional<IpClass> Classe_Adresse(double firstOctet);
 
 // The caption of a network's address frame: "Adresse IP - Type classe " and the class letter,
 // or that text alone while no class is set.
-[[nodiscard]] Text legendeClasse(std::optional<Classe> classe);
+[[nodiscard]] Text classCaption(std::optional<IpClass> ipClass);
 
 // One thing the window does to a network's address frame or mask group. Writing a mask text
 // runs that box's change handler, so the window must apply the steps in the order given.
@@ -47,18 +47,18 @@ using MaskSteps = std::vector<MaskStep>;
 
 // The classful default mask of a class as ordered writes and locks. Positions the class does not
 // mention keep their lock state (class A leaves 1 to 3 alone).
-[[nodiscard]] MaskSteps Masque_Classe(Classe classe);
+[[nodiscard]] MaskSteps Masque_Classe(IpClass ipClass);
 
-// While the first address octet is exactly one character long (any character), the class is
+// Deliberate: while the first address octet is one character long (any character), the class is
 // being typed anew: the mask is emptied and unlocked and the caption loses its letter.
 // Takes the first octet's text; no steps when the rule does not apply.
-[[nodiscard]] MaskSteps firstCharacterRule(std::string_view premierOctet);
+[[nodiscard]] MaskSteps firstCharacterRule(std::string_view firstOctet);
 
 // Takes the first octet's text; true when it reads above 0, the first octet of a real network.
-[[nodiscard]] bool premierOctetPositif(std::string_view premierOctet);
+[[nodiscard]] bool firstOctetPositive(std::string_view firstOctet);
 
 // The caption with the class letter, then the class's default mask, when the first octet gives a
 // class; no steps otherwise (caption and mask keep what they had).
-[[nodiscard]] MaskSteps classStep(std::string_view premierOctet);
+[[nodiscard]] MaskSteps classStep(std::string_view firstOctet);
 
 } // namespace core

@@ -4,18 +4,18 @@
 
 namespace core {
 
-std::optional<int> Verif_Coherence(const Octets &adresse, const Octets &masque)
+std::optional<int> Verif_Coherence(const Octets &address, const Octets &mask)
 {
     for (int i = 0; i < 4; ++i) {
-        const double a = leadingNumber(adresse[i]);
-        const double m = leadingNumber(masque[i]);
+        const double a = leadingNumber(address[i]);
+        const double m = leadingNumber(mask[i]);
         if ((a == 0 && m > 0) || (a > 0 && m == 0))
             return i;
     }
     return std::nullopt;
 }
 
-Message messageCoherence(int network)
+Message coherenceRefusal(int network)
 {
     // One whole sentence for each network: a translation may need to say "first" differently.
     const char *text = network == 1
@@ -25,34 +25,34 @@ Message messageCoherence(int network)
         : QT_TRANSLATE_NOOP("core",
             "La saisie de votre adresse 2ème Réseau IP semble incorrecte. Veuillez vérifier votre "
             "adressage.");
-    return {text, Icon::Exclamation, kTitreSaisie};
+    return {text, Icon::Exclamation, kInputErrorTitle};
 }
 
 std::optional<Message> checkPairs(
-    const Octets &adresse1, const Octets &masque1, const Octets &adresse2, const Octets &masque2)
+    const Octets &address1, const Octets &mask1, const Octets &address2, const Octets &mask2)
 {
-    if (Verif_Coherence(adresse1, masque1))
-        return messageCoherence(1);
-    if (Verif_Coherence(adresse2, masque2))
-        return messageCoherence(2);
+    if (Verif_Coherence(address1, mask1))
+        return coherenceRefusal(1);
+    if (Verif_Coherence(address2, mask2))
+        return coherenceRefusal(2);
     return std::nullopt;
 }
 
-bool Meme_Reseau(std::string_view resultat1, std::string_view resultat2)
+bool Meme_Reseau(std::string_view row1, std::string_view row2)
 {
-    return resultat1 == resultat2;
+    return row1 == row2;
 }
 
-Message messageVerdict(bool memeReseau)
+Message verdict(bool same)
 {
-    if (memeReseau)
+    if (same)
         return {QT_TRANSLATE_NOOP("core",
                     "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer "
                     "entre eux."),
-            Icon::Information, kTitreVerification};
+            Icon::Information, kVerificationTitle};
     return {QT_TRANSLATE_NOOP("core",
                 "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux."),
-        Icon::Exclamation, kTitreVerification};
+        Icon::Exclamation, kVerificationTitle};
 }
 
 } // namespace core

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "classe.hpp"
+#include "ip_class.hpp"
 #include "message.hpp"
 
 #include <optional>
@@ -14,27 +14,28 @@ namespace core {
 // What choosing a class puts on the mask tab.
 struct ClassDefaults
 {
-    Octets adresse; // the default address, "001.000.000.001" for A
-    Text plage; // the first-octet range shown beside the address, "De 1 à 126" for A
-    Octets masque; // the default mask, "255.000.000.000" for A
+    Octets address; // the default address, "001.000.000.001" for A
+    Text range; // the first-octet range shown beside the address, "De 1 à 126" for A
+    Octets mask; // the default mask, "255.000.000.000" for A
     std::string stations; // stations of the unsubnetted network, "16777214" for A
 };
 
 // Takes a mask class; its default mask and default stations text (with its address and range).
-[[nodiscard]] const ClassDefaults &Masque_Defaut(Classe classe);
+[[nodiscard]] const ClassDefaults &Masque_Defaut(IpClass ipClass);
 
 // A first address octet outside its class's range, and the text that replaces it.
 struct ClassRangeRefusal
 {
     Message message;
-    std::string remplacement;
+    std::string replacement;
 };
 
 // Takes the address class (or none) and the first octet's text; a refusal when the octet's value
-// lies outside the class's range, both bounds included (A 1-126, B 126-191, C 191-223); with no
+// lies outside the class's range, both bounds included. Deliberate: the ranges overlap (A 1-126,
+// B 126-191, C 191-223) and differ from the ranges shown beside the address; with no
 // class every text is accepted.
 [[nodiscard]] std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
-    std::optional<Classe> classeAdresse, std::string_view premierOctet);
+    std::optional<IpClass> addressClass, std::string_view firstOctet);
 
 struct CountRefused
 {
@@ -49,12 +50,12 @@ struct AddressMissing
 // all-ones subnets, so 2^n - 2 subnets are listed.
 struct SubnetPlan
 {
-    int bitsEmpruntes = 0; // 2 to 8
-    int indexOctet = 0; // the mask box that receives the subnet octet: 1 for A, 2 for B, 3 for C
-    std::string octetMasque; // "224" for three borrowed bits
+    int borrowedBits = 0; // 2 to 8
+    int octetIndex = 0; // the mask box that receives the subnet octet: 1 for A, 2 for B, 3 for C
+    std::string maskOctet; // "224" for three borrowed bits
     std::string stations; // stations per subnet
-    Text libelle; // "6 réseaux possibles"
-    std::vector<std::string> lignes; // one line per usable subnet, lowest first
+    Text caption; // "6 réseaux possibles"
+    std::vector<std::string> lines; // one line per usable subnet, lowest first
 };
 
 using SubnetResult = std::variant<CountRefused, AddressMissing, SubnetPlan>;
@@ -64,12 +65,12 @@ using SubnetResult = std::variant<CountRefused, AddressMissing, SubnetPlan>;
 // typed. Refuses a count outside ]0, 255[, then an address whose octet 0, 1 or 2 is empty (or
 // with no class chosen). Counts above 126 borrow all eight bits (254 subnets of one address);
 // for class C that leaves no station, so they are refused.
-[[nodiscard]] SubnetResult Calcul_SousReseaux(std::string_view nombreDesire,
-    std::optional<Classe> classeAdresse, std::optional<Classe> classeMasque, const Octets &adresse);
+[[nodiscard]] SubnetResult Calcul_SousReseaux(std::string_view desiredCount,
+    std::optional<IpClass> addressClass, std::optional<IpClass> maskClass, const Octets &address);
 
-// Takes mask octets 1 to 3 (octet 0 counts as 255); the slash text "/8" to "/32". A zero octet
-// adds nothing and the scan goes on; 255 adds 8; any other value adds the leading one bits
-// whose weights first reach it and ends the scan.
+// Takes mask octets 1 to 3 (octet 0 counts as 255); the slash text "/8" to "/32". Deliberate: a
+// zero octet adds nothing and the scan goes on; 255 adds 8; any other value adds the leading one
+// bits whose weights first reach it and ends the scan.
 [[nodiscard]] std::string Calcul_Slash(
     std::string_view m1, std::string_view m2, std::string_view m3);
 

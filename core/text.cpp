@@ -1,7 +1,5 @@
 #include "text.hpp"
 
-#include <ostream>
-
 namespace core {
 
 std::string Text::french() const
@@ -17,11 +15,6 @@ std::string Text::french() const
         }
     }
     return out;
-}
-
-void PrintTo(const Text &text, std::ostream *out)
-{
-    *out << '"' << text.french() << '"';
 }
 
 } // namespace core

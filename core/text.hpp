@@ -5,7 +5,6 @@
 // so that a translation can put them where its grammar wants. The windows translate the sentence
 // and then put the arguments in; french() does the same without a translation.
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -49,8 +48,5 @@ private:
     const char *source_ = "";
     std::vector<std::string> arguments_;
 };
-
-// So that a failed test prints the French sentence.
-void PrintTo(const Text &text, std::ostream *out);
 
 } // namespace core

@@ -250,6 +250,21 @@ for the network class</translation>
     </message>
 </context>
 <context>
+    <name>ui::EchoScene</name>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Request TimeOut</source>
+        <translation>Request TimeOut</translation>
+    </message>
+    <message>
+        <source>Echo Reply</source>
+        <translation>Echo Reply</translation>
+    </message>
+</context>
+<context>
     <name>ui::MainWindow</name>
     <message>
         <source>&amp;Réseaux Identiques ?</source>

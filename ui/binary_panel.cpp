@@ -1,7 +1,8 @@
 #include "binary_panel.hpp"
 
-#include "ui/widgets/copy_menu.hpp"
+#include "core_text.hpp"
 #include "inventory.hpp"
+#include "ui/widgets/copy_menu.hpp"
 
 namespace ui {
 namespace {
@@ -10,17 +11,12 @@ const QColor kHighlightText {0, 0, 255};
 const QColor kHighlightBack {255, 192, 192};
 const QColor kPlainText {0, 0, 0};
 
-QString qt(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
-BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Panel3D *reseau2)
+BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *network1, Panel3D *network2)
     : QObject(frame1)
-    , reseau1_(reseau1)
-    , reseau2_(reseau2)
+    , network1_(network1)
+    , network2_(network2)
 {
     const Look hiddenBold {.font = bold(), .hidden = true};
     const PanelLook topLeft {.placement = Panel3D::Placement::TopLeft};
@@ -39,24 +35,32 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
         {.font = bold(),
             .back = QColor(128, 128, 128),
             .accessible = tr("Afficher l'autre réseau en binaire")});
-    TXT_Adresse1_
-        = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119, "1111111111",
+    // The address, mask and network rows, each in its own panel.
+    const struct
+    {
+        Panel3D *panel;
+        const char *name;
+        int focus;
+        const char *start;
+        QColor text, back;
+        const char *accessible;
+    } rows[3] = {
+        {SSPanel14_, "TXT_Adresse1", 119, "1111111111", QColor(0, 0, 255), QColor(192, 255, 255),
+            QT_TR_NOOP("Affichage binaire, adresse")},
+        {SSPanel15_, "TXT_Masque1", 120, "111111111111", QColor(255, 0, 0), QColor(192, 255, 192),
+            QT_TR_NOOP("Affichage binaire, masque")},
+        {SSPanel16_, "TXT_Resultat1", 121, "111111111", Qt::white, Qt::black,
+            QT_TR_NOOP("Affichage binaire, résultat")},
+    };
+    QLineEdit **boxes[3] = {&TXT_Adresse1_, &TXT_Masque1_, &TXT_Resultat1_};
+    for (int r = 0; r < 3; ++r) {
+        *boxes[r] = inv.textBox(rows[r].panel, rows[r].name, {120, 240, 6255, 285}, rows[r].focus,
+            rows[r].start,
             {.font = bold(),
-                .text = QColor(0, 0, 255),
-                .back = QColor(192, 255, 255),
-                .accessible = tr("Affichage binaire, adresse")});
-    TXT_Masque1_
-        = inv.textBox(SSPanel15_, "TXT_Masque1", {120, 240, 6255, 285}, 120, "111111111111",
-            {.font = bold(),
-                .text = QColor(255, 0, 0),
-                .back = QColor(192, 255, 192),
-                .accessible = tr("Affichage binaire, masque")});
-    TXT_Resultat1_
-        = inv.textBox(SSPanel16_, "TXT_Resultat1", {120, 240, 6255, 285}, 121, "111111111",
-            {.font = bold(),
-                .text = Qt::white,
-                .back = Qt::black,
-                .accessible = tr("Affichage binaire, résultat")});
+                .text = rows[r].text,
+                .back = rows[r].back,
+                .accessible = tr(rows[r].accessible)});
+    }
     SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
         {5640, 5400, 1695, 255}, 57, tr("Affichage Binaire"),
         {.font = bold(), .text = Qt::black, .accessible = tr("Affichage binaire")});
@@ -70,23 +74,23 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
 
 void BinaryPanel::showRows(const core::NetworkRows &rows)
 {
-    TXT_Adresse1_->setText(qt(rows.adresse));
-    TXT_Masque1_->setText(qt(rows.masque));
-    TXT_Resultat1_->setText(qt(rows.resultat));
+    TXT_Adresse1_->setText(qt(rows.address));
+    TXT_Masque1_->setText(qt(rows.mask));
+    TXT_Resultat1_->setText(qt(rows.result));
 }
 
-void BinaryPanel::Affiche_Binaire1(const core::Octets &adresse, const core::Octets &masque)
+void BinaryPanel::Affiche_Binaire1(const core::Octets &address, const core::Octets &mask)
 {
-    rows1_ = core::renderNetwork(adresse, masque);
+    rows1_ = core::renderNetwork(address, mask);
     // Deliberate: the boxes take only the rows of the network on show, so they always match the
     // panel's caption; a verification never leaves network 2's rows under network 1's caption.
     if (onShow_ == Network::First)
         showRows(rows1_);
 }
 
-void BinaryPanel::Affiche_Binaire2(const core::Octets &adresse, const core::Octets &masque)
+void BinaryPanel::Affiche_Binaire2(const core::Octets &address, const core::Octets &mask)
 {
-    rows2_ = core::renderNetwork(adresse, masque);
+    rows2_ = core::renderNetwork(address, mask);
     if (onShow_ == Network::Second)
         showRows(rows2_);
 }
@@ -102,14 +106,14 @@ void BinaryPanel::highlight(Panel3D *shown, Panel3D *other)
 void BinaryPanel::Affiche_Reseau1()
 {
     showRows(rows1_);
-    highlight(reseau1_, reseau2_);
+    highlight(network1_, network2_);
     onShow_ = Network::First;
 }
 
 void BinaryPanel::Affiche_Reseau2()
 {
     showRows(rows2_);
-    highlight(reseau2_, reseau1_);
+    highlight(network2_, network1_);
     onShow_ = Network::Second;
 }
 
@@ -154,7 +158,7 @@ void BinaryPanel::SSCHK_AffichageBinaire_Click()
 
 void BinaryPanel::plainInputPanels()
 {
-    for (Panel3D *panel : {reseau1_, reseau2_}) {
+    for (Panel3D *panel : {network1_, network2_}) {
         panel->setCaptionColor(kPlainText);
         panel->setBackColor(kGrey);
     }

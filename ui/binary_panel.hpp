@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/binary_rendering.hpp"
-#include "core/classe.hpp"
+#include "core/ip_class.hpp"
 
 #include <QObject>
 #include <cstdint>
@@ -24,12 +24,12 @@ class BinaryPanel : public QObject
     Q_OBJECT
 
 public:
-    // Builds the panel and its check box in frame1; highlights reseau1 and reseau2.
-    BinaryPanel(Inventory &inventory, QWidget *frame1, Panel3D *reseau1, Panel3D *reseau2);
+    // Builds the panel and its check box in frame1; highlights network1 and network2.
+    BinaryPanel(Inventory &inventory, QWidget *frame1, Panel3D *network1, Panel3D *network2);
 
     // Renders a network into its stored rows; the boxes follow when that network is on show.
-    void Affiche_Binaire1(const core::Octets &adresse, const core::Octets &masque);
-    void Affiche_Binaire2(const core::Octets &adresse, const core::Octets &masque);
+    void Affiche_Binaire1(const core::Octets &address, const core::Octets &mask);
+    void Affiche_Binaire2(const core::Octets &address, const core::Octets &mask);
     // Shows a network's stored rows and highlights its input panel.
     void Affiche_Reseau1();
     void Affiche_Reseau2();
@@ -46,8 +46,8 @@ public:
 
     // 1 while network 1 is on show, 0 otherwise.
     [[nodiscard]] std::int16_t Reseau1_Affiche() const { return onShow_ == Network::First ? 1 : 0; }
-    [[nodiscard]] const std::string &Resultat_Reseau1() const { return rows1_.resultat; }
-    [[nodiscard]] const std::string &Resultat_Reseau2() const { return rows2_.resultat; }
+    [[nodiscard]] const std::string &Resultat_Reseau1() const { return rows1_.result; }
+    [[nodiscard]] const std::string &Resultat_Reseau2() const { return rows2_.result; }
 
 private:
     enum class Network { None, First, Second };
@@ -58,8 +58,8 @@ private:
     void setPanelsVisible(bool visible);
     void captionFor(Network network);
 
-    Panel3D *reseau1_;
-    Panel3D *reseau2_;
+    Panel3D *network1_;
+    Panel3D *network2_;
     Panel3D *SSPanelAffichage_;
     Panel3D *SSPanel14_, *SSPanel15_, *SSPanel16_;
     QLineEdit *TXT_Adresse1_, *TXT_Masque1_, *TXT_Resultat1_;

@@ -1,9 +1,10 @@
 #include "binary_sum_tab.hpp"
 
-#include "ui/widgets/copy_menu.hpp"
 #include "core/message.hpp"
+#include "core_text.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
+#include "ui/widgets/copy_menu.hpp"
 
 namespace ui {
 
@@ -29,8 +30,8 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     // an inner panel holding the eight bit boxes.
     struct Row
     {
-        const char *panel, *caption, *nombre, *nombreName, *bitsPanel, *bits, *bitName;
-        int top, panelFocus, nombreFocus, bitsPanelFocus;
+        const char *panel, *caption, *number, *numberName, *bitsPanel, *bits, *bitName;
+        int top, panelFocus, numberFocus, bitsPanelFocus;
         int bitsBase, bitsStep; // focus order of bit p: bitsBase + bitsStep * p
     };
     const Row rows[3] = {
@@ -42,7 +43,7 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
             "SSPanel8", "Bit3", QT_TR_NOOP("Résultat, bit %1 (poids %2)"), 3240, 99, 100, 101, 109,
             -1},
     };
-    QLineEdit **nombres[3] = {&Nombre1_, &Nombre2_, &Nombre3_};
+    QLineEdit **numbers[3] = {&Nombre1_, &Nombre2_, &Nombre3_};
     BitBoxes *bits[3] = {&Bit1_, &Bit2_, &Bit3_};
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
     const Look bit {.font = classicFont(6.75, true, Face::Serif), .disabled = true};
@@ -51,8 +52,8 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
         Panel3D *outer = inv.panel(frame5, row.panel, {120, row.top, 7095, 735}, row.panelFocus,
             tr(row.caption), {.font = bold()},
             {.placement = Panel3D::Placement::LeftMiddle, .inner = Panel3D::Bevel::Inset});
-        *nombres[r] = inv.textBox(outer, row.nombre, {1320, 240, 375, 285}, row.nombreFocus,
-            QString(), {.accessible = tr(row.nombreName)});
+        *numbers[r] = inv.textBox(outer, row.number, {1320, 240, 375, 285}, row.numberFocus,
+            QString(), {.accessible = tr(row.numberName)});
         Panel3D *inner = inv.panel(outer, row.bitsPanel, {1920, 120, 5055, 495}, row.bitsPanelFocus,
             tr(" Représentation binaire "), {.font = bold()}, leftMiddle);
         for (int p = 0; p < 8; ++p) {
@@ -81,15 +82,15 @@ void BinarySumTab::Nombre2_Change()
     numberChanged(Nombre2_, Bit2_);
 }
 
-void BinarySumTab::numberChanged(QLineEdit *nombre, const BitBoxes &bits)
+void BinarySumTab::numberChanged(QLineEdit *number, const BitBoxes &bits)
 {
-    if (!core::Verif_Nombre(nombre->text().toStdString())) {
+    if (!core::Verif_Nombre(text(number))) {
         messages_.show(core::rangeRefusal());
-        nombre->setText(QString()); // runs this handler again on the empty text
+        number->setText(QString()); // runs this handler again on the empty text
     }
-    const core::BitRow row = core::Conversion_Binaire(nombre->text().toStdString());
+    const core::BitRow row = core::Conversion_Binaire(text(number));
     for (std::size_t p = 0; p < bits.size(); ++p)
-        bits[p]->setText(QString::fromStdString(row[p]));
+        bits[p]->setText(qt(row[p]));
     Somme_Binaire();
 }
 
@@ -97,13 +98,13 @@ void BinarySumTab::Somme_Binaire()
 {
     core::BitRow a, b;
     for (std::size_t p = 0; p < a.size(); ++p) {
-        a[p] = Bit1_[p]->text().toStdString();
-        b[p] = Bit2_[p]->text().toStdString();
+        a[p] = text(Bit1_[p]);
+        b[p] = text(Bit2_[p]);
     }
     const core::BinarySum sum = core::Somme_Binaire(a, b);
     for (std::size_t p = 0; p < sum.bits.size(); ++p)
-        Bit3_[p]->setText(QString::fromStdString(sum.bits[p]));
-    Nombre3_->setText(QString::fromStdString(sum.valeur));
+        Bit3_[p]->setText(qt(sum.bits[p]));
+    Nombre3_->setText(qt(sum.value));
 }
 
 } // namespace ui

@@ -31,7 +31,7 @@ public:
 private:
     using BitBoxes = std::array<QLineEdit *, 8>;
 
-    void numberChanged(QLineEdit *nombre, const BitBoxes &bits);
+    void numberChanged(QLineEdit *number, const BitBoxes &bits);
 
     MessageBoxes &messages_;
     QLineEdit *Nombre1_ = nullptr, *Nombre2_ = nullptr, *Nombre3_ = nullptr;

@@ -1,6 +1,7 @@
 #include "core_text.hpp"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 
 namespace ui {
 
@@ -12,6 +13,19 @@ QString translated(const core::Text &text)
     for (const std::string &argument : text.arguments())
         sentence = sentence.arg(QString::fromStdString(argument));
     return sentence;
+}
+
+std::string text(const QLineEdit *box)
+{
+    return box->text().toStdString();
+}
+
+core::Octets texts(const std::array<QLineEdit *, 4> &boxes)
+{
+    core::Octets octets;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        octets[i] = text(boxes[i]);
+    return octets;
 }
 
 } // namespace ui

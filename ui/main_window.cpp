@@ -1,5 +1,6 @@
 #include "main_window.hpp"
 
+#include "access_keys.hpp"
 #include "centring.hpp"
 #include "ui/widgets/tab_control.hpp"
 
@@ -28,6 +29,7 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
     maskTab_ = new MaskTab(inventory_, SSpanel_->canvas(1), messages);
     sumTab_ = new BinarySumTab(inventory_, SSpanel_->canvas(2), messages);
     inventory_.chainFocus();
+    new TabAccessKeys(SSpanel_);
     SSpanel_->setCurrentIndex(1);
 
     connect(SSpanel_, &QTabWidget::currentChanged, maskTab_, &MaskTab::SSpanel_Click);

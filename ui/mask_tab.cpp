@@ -1,11 +1,11 @@
 #include "mask_tab.hpp"
 
-#include "ui/widgets/copy_menu.hpp"
 #include "core/octet_rules.hpp"
 #include "core/subnet_planning.hpp"
 #include "core_text.hpp"
 #include "inventory.hpp"
 #include "message_boxes.hpp"
+#include "ui/widgets/copy_menu.hpp"
 #include "ui/widgets/option_group.hpp"
 
 #include <QButtonGroup>
@@ -15,21 +15,12 @@
 namespace ui {
 namespace {
 
-QString qt(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-std::string text(const QLineEdit *box)
-{
-    return box->text().toStdString();
-}
-
-std::optional<core::Classe> selected(const QButtonGroup *group)
+std::optional<core::IpClass> selected(const QButtonGroup *group)
 {
     const int id = group->checkedId();
     if (id < 0)
         return std::nullopt;
-    return static_cast<core::Classe>(id);
+    return static_cast<core::IpClass>(id);
 }
 
 template <typename... Ts> struct Overloaded : Ts...
@@ -66,14 +57,14 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     SSOption2_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         const QChar letter('A' + i);
-        QRadioButton *adresse = inv.option(panel9, element("SSOption1", i),
+        QRadioButton *address = inv.option(panel9, element("SSOption1", i),
             {1800, 120 + 360 * i, option1Widths[i], 255}, 11 - i, tr(classes[i]),
             {.accessible = tr("Type de classe, classe %1").arg(letter)});
-        QRadioButton *masque
+        QRadioButton *mask
             = inv.option(panel10, element("SSOption2", i), {1800, 120 + 360 * i, 975, 255}, 21 - i,
                 tr(classes[i]), {.accessible = tr("Masque réseau, classe %1").arg(letter)});
-        SSOption1_->addButton(adresse, i);
-        SSOption2_->addButton(masque, i);
+        SSOption1_->addButton(address, i);
+        SSOption2_->addButton(mask, i);
     }
     for (QButtonGroup *group : {SSOption1_, SSOption2_})
         tabToSelectedOption(group);
@@ -154,11 +145,11 @@ bool MaskTab::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-std::optional<core::Classe> MaskTab::classeAdresse() const
+std::optional<core::IpClass> MaskTab::addressClass() const
 {
     return selected(SSOption1_);
 }
-std::optional<core::Classe> MaskTab::classeMasque() const
+std::optional<core::IpClass> MaskTab::maskClass() const
 {
     return selected(SSOption2_);
 }
@@ -171,19 +162,19 @@ void MaskTab::resetResults()
     LST_Reseau_->clear();
 }
 
-void MaskTab::select(QButtonGroup *group, core::Classe classe)
+void MaskTab::select(QButtonGroup *group, core::IpClass ipClass)
 {
-    QAbstractButton *option = group->button(static_cast<int>(classe));
+    QAbstractButton *option = group->button(static_cast<int>(ipClass));
     option->setEnabled(true);
     option->setChecked(true); // runs the group's handler, nested, unless already selected
 }
 
 void MaskTab::SSOption1_Click()
 {
-    const core::Classe classe = *classeAdresse();
+    const core::IpClass ipClass = *addressClass();
     resetResults();
     NombreSousReseaux_->setText(QString());
-    NombreSousReseaux_->setEnabled(classe != core::Classe::C);
+    NombreSousReseaux_->setEnabled(ipClass != core::IpClass::C);
     BTN_Slash_->setEnabled(true);
     Slash_->setText(QString());
     for (QLineEdit *box : Adresse1_)
@@ -193,34 +184,34 @@ void MaskTab::SSOption1_Click()
     for (QAbstractButton *option : SSOption2_->buttons())
         option->setEnabled(true);
 
-    const core::ClassDefaults &defaults = core::Masque_Defaut(classe);
-    LBL_ValeurClasse_->setText(translated(defaults.plage));
-    for (int k = 0; k < static_cast<int>(classe); ++k)
+    const core::ClassDefaults &defaults = core::Masque_Defaut(ipClass);
+    LBL_ValeurClasse_->setText(translated(defaults.range));
+    for (int k = 0; k < static_cast<int>(ipClass); ++k)
         SSOption2_->button(k)->setEnabled(false);
-    select(SSOption2_, classe);
+    select(SSOption2_, ipClass);
     for (std::size_t i = 0; i < Adresse1_.size(); ++i)
-        Adresse1_[i]->setText(qt(defaults.adresse[i]));
+        Adresse1_[i]->setText(qt(defaults.address[i]));
 }
 
 void MaskTab::SSOption2_Click()
 {
-    const core::Classe classe = *classeMasque();
+    const core::IpClass ipClass = *maskClass();
     resetResults();
     // The octets of the class's network part are fixed; the ones after it are the user's.
     for (int k = 0; k < 4; ++k)
-        smasque2_[k]->setEnabled(k > static_cast<int>(classe));
-    select(SSOption1_, classe);
+        smasque2_[k]->setEnabled(k > static_cast<int>(ipClass));
+    select(SSOption1_, ipClass);
     affiche_Mask();
 }
 
 void MaskTab::affiche_Mask()
 {
-    const std::optional<core::Classe> classe = classeMasque();
-    if (!classe)
+    const std::optional<core::IpClass> ipClass = maskClass();
+    if (!ipClass)
         return;
-    const core::ClassDefaults &defaults = core::Masque_Defaut(*classe);
+    const core::ClassDefaults &defaults = core::Masque_Defaut(*ipClass);
     for (std::size_t i = 0; i < smasque2_.size(); ++i)
-        smasque2_[i]->setText(qt(defaults.masque[i]));
+        smasque2_[i]->setText(qt(defaults.mask[i]));
     if (NombreSousReseaux_->text().isEmpty())
         NbrStationsPossibles_->setText(qt(defaults.stations));
 }
@@ -244,10 +235,10 @@ void MaskTab::Adresse1_LostFocus(int index)
 
 void MaskTab::Verif_ClasseAdresse(int)
 {
-    // Only the first octet decides, whichever box the user is in.
-    if (const auto refusal = core::Verif_ClasseAdresse(classeAdresse(), text(Adresse1_[0]))) {
+    // Deliberate: only the first octet decides, whichever box the user is in.
+    if (const auto refusal = core::Verif_ClasseAdresse(addressClass(), text(Adresse1_[0]))) {
         messages_.show(refusal->message);
-        Adresse1_[0]->setText(qt(refusal->remplacement));
+        Adresse1_[0]->setText(qt(refusal->replacement));
     }
 }
 
@@ -277,8 +268,6 @@ void MaskTab::CMD_Calcul_Click()
     LBL_ListeReseau_->show();
     LST_Reseau_->show();
     Slash_->setText(QString());
-    const core::Octets adresse {
-        text(Adresse1_[0]), text(Adresse1_[1]), text(Adresse1_[2]), text(Adresse1_[3])};
     std::visit(Overloaded {
                    [this](const core::CountRefused &refused) {
                        messages_.show(refused.message);
@@ -286,16 +275,16 @@ void MaskTab::CMD_Calcul_Click()
                    },
                    [this](const core::AddressMissing &missing) { messages_.show(missing.message); },
                    [this](const core::SubnetPlan &plan) {
-                       smasque2_[plan.indexOctet]->setText(qt(plan.octetMasque));
+                       smasque2_[plan.octetIndex]->setText(qt(plan.maskOctet));
                        NbrStationsPossibles_->setText(qt(plan.stations));
                        LST_Reseau_->clear();
-                       LBL_ListeReseau_->setText(translated(plan.libelle));
-                       for (const std::string &line : plan.lignes)
+                       LBL_ListeReseau_->setText(translated(plan.caption));
+                       for (const std::string &line : plan.lines)
                            LST_Reseau_->addItem(qt(line));
                    },
                },
         core::Calcul_SousReseaux(
-            text(NombreSousReseaux_), classeAdresse(), classeMasque(), adresse));
+            text(NombreSousReseaux_), addressClass(), maskClass(), texts(Adresse1_)));
 }
 
 void MaskTab::SSpanel_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/classe.hpp"
+#include "core/ip_class.hpp"
 
 #include <QObject>
 #include <array>
@@ -49,10 +49,10 @@ protected:
 
 private:
     void Calcul_Slash();
-    [[nodiscard]] std::optional<core::Classe> classeAdresse() const;
-    [[nodiscard]] std::optional<core::Classe> classeMasque() const;
+    [[nodiscard]] std::optional<core::IpClass> addressClass() const;
+    [[nodiscard]] std::optional<core::IpClass> maskClass() const;
     void resetResults();
-    static void select(QButtonGroup *group, core::Classe classe);
+    static void select(QButtonGroup *group, core::IpClass ipClass);
 
     MessageBoxes &messages_;
     // The two option groups; an option's id is the index of its class.

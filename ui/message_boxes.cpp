@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace ui {
 namespace {
@@ -25,9 +26,14 @@ QMessageBox::Icon toQt(core::Icon icon)
 
 void ModalMessageBoxes::show(const core::Message &message)
 {
+    const QPointer<QWidget> active = QApplication::activeWindow();
     QMessageBox box(toQt(message.icon), translated(message.title), translated(message.text),
-        QMessageBox::Ok, QApplication::activeWindow());
+        QMessageBox::Ok, active);
     box.exec();
+    // Without a window manager nothing gives the activation back, and the next access key would
+    // be typed into the box that has the focus.
+    if (active && active->isVisible())
+        active->activateWindow();
 }
 
 } // namespace ui

@@ -6,21 +6,20 @@
 #include <QObject>
 #include <array>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace ui {
 
+class EchoScene;
 class Frame3D;
 class Inventory;
-class LineShape;
 class MessageBoxes;
 class Pace;
 class Panel3D;
 
 // The first tab: two networks typed octet by octet, checked as they are typed, then verified
-// to be one network or two, with a small echo-request animation between two computers.
+// to be one network or two; the echo-request animation plays meanwhile.
 class SameNetworkTab : public QObject
 {
     Q_OBJECT
@@ -41,11 +40,11 @@ private:
     // One network's input: its address and mask groups and the frame the class is shown on.
     struct Network
     {
-        std::array<QLineEdit *, 4> adresse {};
-        std::array<QLineEdit *, 4> masque {};
-        Frame3D *adresseFrame = nullptr;
+        std::array<QLineEdit *, 4> address {};
+        std::array<QLineEdit *, 4> mask {};
+        Frame3D *addressFrame = nullptr;
         Panel3D *panel = nullptr;
-        // Only the second network's first octet enables "&Vérification".
+        // Deliberate: only the second network's first octet enables "&Vérification".
         bool enablesVerification = false;
     };
 
@@ -54,18 +53,11 @@ private:
     void maskChanged(Network &network, int index);
     void apply(Network &network, const core::MaskSteps &steps);
     void refuse(QLineEdit *box);
-    void Reinit_Ping();
-    void playOutgoing();
-    void playReturn(bool memeReseau);
-    void moveNow(QWidget *widget, double leftTwips);
 
     MessageBoxes &messages_;
-    Pace &pace_;
-    Network reseau1_, reseau2_;
+    Network network1_, network2_;
     BinaryPanel *panel_ = nullptr;
-    QLabel *PICT_PC1_ = nullptr, *PICT_PC2_ = nullptr;
-    LineShape *LINE_Ping_ = nullptr, *LINE_Retour_ = nullptr;
-    QLabel *LBL_Ping_ = nullptr, *LBL_echo_ = nullptr;
+    EchoScene *scene_ = nullptr;
     QPushButton *CMD2_Quitter_ = nullptr, *CMD_Effacer_ = nullptr, *CMD_Verification_ = nullptr;
 };
 

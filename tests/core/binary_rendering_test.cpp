@@ -50,14 +50,14 @@ TEST(LigneBinaire, LaysDigitsAtFixedPositions)
 TEST(LigneReseau, AndsTheAddressWithTheMask)
 {
     const auto rows = core::renderNetwork({"192", "168", "1", "10"}, {"255", "255", "255", "0"});
-    EXPECT_EQ(rows.adresse,
+    EXPECT_EQ(rows.address,
         group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
             + group("0 0 0 0 1 0 1 0"));
-    EXPECT_EQ(rows.resultat,
+    EXPECT_EQ(rows.result,
         group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
             + group("0 0 0 0 0 0 0 0"));
-    EXPECT_EQ(rows.resultat.size(), core::kRowLength);
-    EXPECT_EQ(rows.masque.size(), core::kRowLength);
+    EXPECT_EQ(rows.result.size(), core::kRowLength);
+    EXPECT_EQ(rows.mask.size(), core::kRowLength);
 }
 
 TEST(LigneReseau, AllZeroMaskGivesAllZeroNetwork)
@@ -68,8 +68,8 @@ TEST(LigneReseau, AllZeroMaskGivesAllZeroNetwork)
 
 TEST(LigneReseau, DoesNotCarryTheMask)
 {
-    EXPECT_EQ(core::renderNetwork({"10", "0", "0", "0"}, {"255", "0", "0", "0"}).resultat,
-        core::renderNetwork({"10", "0", "0", "0"}, {"255", "255", "0", "0"}).resultat);
+    EXPECT_EQ(core::renderNetwork({"10", "0", "0", "0"}, {"255", "0", "0", "0"}).result,
+        core::renderNetwork({"10", "0", "0", "0"}, {"255", "255", "0", "0"}).result);
 }
 
 TEST(LigneReseau, ReadsPositionsPastTheEndOfAShortRowAsZeros)

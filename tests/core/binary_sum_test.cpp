@@ -54,7 +54,7 @@ TEST(SommeBinaire, AndsTheTwoRows)
     for (const auto &c : cases) {
         const core::BinarySum sum = core::Somme_Binaire(c.a, c.b);
         EXPECT_EQ(sum.bits, bits(c.digits)) << "expected " << c.digits;
-        EXPECT_EQ(sum.valeur, c.value);
+        EXPECT_EQ(sum.value, c.value);
     }
 }
 

@@ -7,23 +7,23 @@
 
 namespace {
 
-using core::Classe;
+using core::IpClass;
 
 // Every box that takes a number applies its range to the same reading, so a text that reads
 // beyond the range is refused by each of them, like 256.
 bool refusedEverywhere(const std::string &text)
 {
     const bool countRefused = std::holds_alternative<core::CountRefused>(
-        core::Calcul_SousReseaux(text, Classe::A, Classe::A, {"10", "0", "0", "1"}));
-    const bool classRefused = core::Verif_ClasseAdresse(Classe::B, text).has_value();
+        core::Calcul_SousReseaux(text, IpClass::A, IpClass::A, {"10", "0", "0", "1"}));
+    const bool classRefused = core::Verif_ClasseAdresse(IpClass::B, text).has_value();
     return !core::Verif_Octet(text) && !core::Verif_Nombre(text) && countRefused && classRefused;
 }
 
 bool acceptedEverywhere(const std::string &text)
 {
     const bool countAccepted = std::holds_alternative<core::SubnetPlan>(
-        core::Calcul_SousReseaux(text, Classe::B, Classe::B, {"150", "0", "0", "1"}));
-    const bool classAccepted = !core::Verif_ClasseAdresse(Classe::B, text).has_value();
+        core::Calcul_SousReseaux(text, IpClass::B, IpClass::B, {"150", "0", "0", "1"}));
+    const bool classAccepted = !core::Verif_ClasseAdresse(IpClass::B, text).has_value();
     return core::Verif_Octet(text) && core::Verif_Nombre(text) && countAccepted && classAccepted;
 }
 

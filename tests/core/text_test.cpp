@@ -2,14 +2,16 @@
 #include "core/same_network.hpp"
 #include "core/subnet_planning.hpp"
 #include "core/text.hpp"
+#include "tests/printers.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using core::Classe;
+using core::IpClass;
 using core::Text;
 
 TEST(Text, PutsEachArgumentInPlaceOfItsNumber)
@@ -31,30 +33,78 @@ TEST(Text, PutsEachArgumentInPlaceOfItsNumber)
         EXPECT_EQ(c.text.french(), c.french) << "source=\"" << c.text.source() << '"';
 }
 
+// Every message the core gives the windows, word for word as the user reads it. The other
+// suites compare with the core's functions and leave the words to this table.
+const struct
+{
+    core::Message message;
+    const char *text;
+    core::Icon icon;
+    const char *title;
+} kMessages[] = {
+    {core::rangeRefusal(), "La valeur doit être comprise entre 1 et 254.", core::Icon::Critical,
+        "Erreur de saisie"},
+    {core::coherenceRefusal(1),
+        "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre "
+        "adressage.",
+        core::Icon::Exclamation, "Erreur de saisie"},
+    {core::coherenceRefusal(2),
+        "La saisie de votre adresse 2ème Réseau IP semble incorrecte. Veuillez vérifier votre "
+        "adressage.",
+        core::Icon::Exclamation, "Erreur de saisie"},
+    {core::verdict(true),
+        "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.",
+        core::Icon::Information, "Vérification"},
+    {core::verdict(false),
+        "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.",
+        core::Icon::Exclamation, "Vérification"},
+    {core::Verif_ClasseAdresse(IpClass::A, "999")->message,
+        " La valeur doit être comprise entre 1 et 126", core::Icon::Critical, "Erreur de saisie"},
+    {core::Verif_ClasseAdresse(IpClass::B, "999")->message,
+        " La valeur doit être comprise entre 126 et 191", core::Icon::Critical, "Erreur de saisie"},
+    {core::Verif_ClasseAdresse(IpClass::C, "999")->message,
+        " La valeur doit être comprise entre 191 et 223", core::Icon::Critical, "Erreur de saisie"},
+    {std::get<core::CountRefused>(core::Calcul_SousReseaux("0", IpClass::A, IpClass::A, {}))
+            .message,
+        "La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation,
+        "Erreur de saisie"},
+    {std::get<core::AddressMissing>(core::Calcul_SousReseaux("6", IpClass::A, IpClass::A, {}))
+            .message,
+        "Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"},
+};
+
+// The captions the core writes, word for word.
+const std::pair<Text, const char *> kCaptions[] = {
+    {core::classCaption(std::nullopt), "Adresse IP - Type classe "},
+    {core::classCaption(IpClass::A), "Adresse IP - Type classe A"},
+    {core::classCaption(IpClass::C), "Adresse IP - Type classe C"},
+    {core::Masque_Defaut(IpClass::A).range, "De 1 à 126"},
+    {core::Masque_Defaut(IpClass::B).range, "De 128 à 191"},
+    {core::Masque_Defaut(IpClass::C).range, "De 192 à 223"},
+    {std::get<core::SubnetPlan>(
+         core::Calcul_SousReseaux("6", IpClass::B, IpClass::B, {"1", "2", "3", "4"}))
+            .caption,
+        "6 réseaux possibles"},
+};
+
+TEST(Text, EveryCoreTextReadsWordForWord)
+{
+    for (const auto &m : kMessages) {
+        EXPECT_EQ(m.message.text.french(), m.text);
+        EXPECT_EQ(m.message.icon, m.icon) << m.text;
+        EXPECT_EQ(m.message.title.french(), m.title) << m.text;
+    }
+    for (const auto &[caption, french] : kCaptions)
+        EXPECT_EQ(caption.french(), french);
+}
+
 std::vector<Text> everyCoreText()
 {
     std::vector<Text> texts;
-    const auto add = [&](const core::Message &message) {
-        texts.push_back(message.text);
-        texts.push_back(message.title);
-    };
-    add(core::rangeRefusal());
-    add(core::messageCoherence(1));
-    add(core::messageCoherence(2));
-    add(core::messageVerdict(true));
-    add(core::messageVerdict(false));
-    texts.push_back(core::legendeClasse(std::nullopt));
-    for (const Classe classe : {Classe::A, Classe::B, Classe::C}) {
-        texts.push_back(core::legendeClasse(classe));
-        texts.push_back(core::Masque_Defaut(classe).plage);
-        add(core::Verif_ClasseAdresse(classe, "999")->message);
-        const auto plan = core::Calcul_SousReseaux("6", classe, classe, {"1", "2", "3", "4"});
-        texts.push_back(std::get<core::SubnetPlan>(plan).libelle);
-    }
-    add(std::get<core::CountRefused>(core::Calcul_SousReseaux("0", Classe::A, Classe::A, {}))
-            .message);
-    add(std::get<core::AddressMissing>(core::Calcul_SousReseaux("6", Classe::A, Classe::A, {}))
-            .message);
+    for (const auto &m : kMessages)
+        texts.insert(texts.end(), {m.message.text, m.message.title});
+    for (const auto &caption : kCaptions)
+        texts.push_back(caption.first);
     return texts;
 }
 

@@ -34,12 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     for (int n = 0; n < 2; ++n) {
         const core::NetworkRows rows = core::renderNetwork(octets[2 * n], octets[2 * n + 1]);
-        checkLayout(rows.adresse);
-        checkLayout(rows.masque);
-        checkLayout(rows.resultat);
+        checkLayout(rows.address);
+        checkLayout(rows.mask);
+        checkLayout(rows.result);
         for (std::size_t i = 0; i < core::kRowLength; ++i)
-            FUZZ_CHECK(
-                (rows.resultat[i] == '1') == (rows.adresse[i] == '1' && rows.masque[i] == '1'));
+            FUZZ_CHECK((rows.result[i] == '1') == (rows.address[i] == '1' && rows.mask[i] == '1'));
 
         if (const auto failing = core::Verif_Coherence(octets[2 * n], octets[2 * n + 1])) {
             FUZZ_CHECK(*failing >= 0 && *failing <= 3);

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const core::BinarySum sum = core::Somme_Binaire(rows[0], rows[1]);
     const int value = rowValue(sum.bits);
-    FUZZ_CHECK(sum.valeur == core::numberText(value));
+    FUZZ_CHECK(sum.value == core::numberText(value));
     FUZZ_CHECK(value == (values[0] & values[1]));
     for (const std::string &digit : sum.bits)
         FUZZ_CHECK(digit == "0" || digit == "1");

@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(core::Verif_Octet(text) == (value >= 0 && value <= 255));
 
     const core::MaskSteps steps = core::classStep(text);
-    const std::optional<core::Classe> classe
+    const std::optional<core::IpClass> ipClass
         = value > 0 ? core::Classe_Adresse(value) : std::nullopt;
-    FUZZ_CHECK(steps.empty() == !classe);
-    if (classe) {
+    FUZZ_CHECK(steps.empty() == !ipClass);
+    if (ipClass) {
         FUZZ_CHECK(
-            std::get<core::SetCaption>(steps.front()).caption == core::legendeClasse(classe));
+            std::get<core::SetCaption>(steps.front()).caption == core::classCaption(ipClass));
         int written = 0;
         for (const auto &step : steps)
             written += std::holds_alternative<core::SetMaskText>(step);

@@ -10,27 +10,27 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    const auto pick = [&]() -> std::optional<core::Classe> {
+    const auto pick = [&]() -> std::optional<core::IpClass> {
         const int k = input.ConsumeIntegralInRange(0, 3);
-        return k == 3 ? std::nullopt : std::optional(static_cast<core::Classe>(k));
+        return k == 3 ? std::nullopt : std::optional(static_cast<core::IpClass>(k));
     };
-    const std::optional<core::Classe> classeAdresse = pick(), classeMasque = pick();
+    const std::optional<core::IpClass> addressClass = pick(), maskClass = pick();
     const std::string desired = input.ConsumeRandomLengthString(32);
-    core::Octets adresse;
-    for (std::string &octet : adresse)
+    core::Octets address;
+    for (std::string &octet : address)
         octet = input.ConsumeRandomLengthString(16);
 
-    const auto result = core::Calcul_SousReseaux(desired, classeAdresse, classeMasque, adresse);
+    const auto result = core::Calcul_SousReseaux(desired, addressClass, maskClass, address);
     const double count = core::leadingNumber(desired);
     if (!(count > 0 && count < 255))
         FUZZ_CHECK(std::holds_alternative<core::CountRefused>(result));
     if (const auto *plan = std::get_if<core::SubnetPlan>(&result)) {
-        const int subnets = (1 << plan->bitsEmpruntes) - 2;
-        FUZZ_CHECK(plan->bitsEmpruntes >= 2 && plan->bitsEmpruntes <= 8);
-        FUZZ_CHECK(static_cast<int>(plan->lignes.size()) == subnets);
-        FUZZ_CHECK(plan->libelle.french() == core::numberText(subnets) + " réseaux possibles");
+        const int subnets = (1 << plan->borrowedBits) - 2;
+        FUZZ_CHECK(plan->borrowedBits >= 2 && plan->borrowedBits <= 8);
+        FUZZ_CHECK(static_cast<int>(plan->lines.size()) == subnets);
+        FUZZ_CHECK(plan->caption.french() == core::numberText(subnets) + " réseaux possibles");
         FUZZ_CHECK(subnets >= count);
-        FUZZ_CHECK(plan->indexOctet >= 1 && plan->indexOctet <= 3);
+        FUZZ_CHECK(plan->octetIndex >= 1 && plan->octetIndex <= 3);
         FUZZ_CHECK(core::leadingNumber(plan->stations) >= 0);
     }
 

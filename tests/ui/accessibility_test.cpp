@@ -60,39 +60,4 @@ TEST_F(AccessibilityTest, NamesSayWhatTheCaptionDoesNot)
         EXPECT_EQ(find(name)->accessibleName(), expected) << name;
 }
 
-TEST_F(AccessibilityTest, AccessKeysReachTheTabsAndButtons)
-{
-    auto *tabs = find<QTabWidget>("SSpanel");
-    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
-    EXPECT_EQ(tabs->currentIndex(), 0);
-    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
-    EXPECT_EQ(tabs->currentIndex(), 2);
-    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
-    EXPECT_EQ(tabs->currentIndex(), 1);
-
-    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
-    typeOver("AdresseIP1(0)", "10"); // 10.0.0.0 with its class mask, twice
-    typeOver("AdresseIP2(0)", "10");
-    QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
-    // An access key presses the button as a click would, released a moment later.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 2000));
-    EXPECT_EQ(messages.shown[0].title, "Vérification");
-    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return text("AdresseIP1(0)") == "0"; }, 2000));
-}
-
-TEST_F(AccessibilityTest, TabMovesThroughTheFirstNetworkInOrder)
-{
-    select(0);
-    box("AdresseIP1(0)")->setFocus(Qt::TabFocusReason);
-    QStringList order;
-    for (int i = 0; i < 8; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    EXPECT_EQ(order,
-        (QStringList {"AdresseIP1(0)", "AdresseIP1(1)", "AdresseIP1(2)", "AdresseIP1(3)",
-            "masque1(0)", "masque1(1)", "masque1(2)", "masque1(3)"}));
-}
-
 } // namespace

@@ -33,8 +33,8 @@ protected:
     {
         const auto rows = core::renderNetwork(
             {"192", "168", third.toStdString(), "0"}, {"255", "255", "255", "0"});
-        return {QString::fromStdString(rows.adresse), QString::fromStdString(rows.masque),
-            QString::fromStdString(rows.resultat)};
+        return {QString::fromStdString(rows.address), QString::fromStdString(rows.mask),
+            QString::fromStdString(rows.result)};
     }
     QStringList shownRows()
     {

@@ -53,7 +53,7 @@ TEST_F(BinarySumTabTest, RefusesOutOfRangeNumbersKeyByKey)
         EXPECT_TRUE(messages.shown.empty());
         typeAfter(number, "6");
         ASSERT_EQ(messages.shown.size(), 1u) << number;
-        EXPECT_EQ(messages.shown[0], test::kRangeRefusal);
+        EXPECT_EQ(messages.shown[0], core::rangeRefusal());
         EXPECT_EQ(text(number), "");
         EXPECT_EQ(texts(row, 8), QStringList(8, QString())) << number;
         EXPECT_EQ(bits("Bit3"), "0 0 0 0 0 0 0 0");

@@ -1,56 +1,15 @@
 #pragma once
 
 #include "core/message.hpp"
+#include "tests/printers.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
 #include "ui/translations.hpp"
 #include "window_driver.hpp"
 
-#include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <vector>
-
-// A failed expectation prints Qt's strings and the recorded boxes as text, not as bytes.
-inline std::ostream &operator<<(std::ostream &out, const QString &text)
-{
-    return out << text.toStdString();
-}
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList &texts, std::ostream *out)
-{
-    *out << '{';
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        *out << (i ? ", " : "");
-        PrintTo(texts[i], out);
-    }
-    *out << '}';
-}
-
-namespace core {
-
-inline void PrintTo(const Message &message, std::ostream *out)
-{
-    const auto icon = [&] {
-        switch (message.icon) {
-        case Icon::Critical:
-            return "critical";
-        case Icon::Exclamation:
-            return "exclamation";
-        case Icon::Information:
-            break;
-        }
-        return "information";
-    };
-    *out << '"' << message.text.french() << "\" (" << icon() << ", \"" << message.title.french()
-         << "\")";
-}
-
-} // namespace core
 
 namespace test {
 
@@ -68,10 +27,6 @@ struct RecordingMessageBoxes : ui::MessageBoxes
             onShow(message);
     }
 };
-
-// The refusal of every octet and number box, as the user reads it.
-inline const core::Message kRangeRefusal {
-    "La valeur doit être comprise entre 1 et 254.", core::Icon::Critical, "Erreur de saisie"};
 
 // The real main window, not shown yet, with recorded message boxes and the given pace.
 struct MainWindowParts

@@ -1,3 +1,4 @@
+#include "core/subnet_planning.hpp"
 #include "harness.hpp"
 
 #include <QLabel>
@@ -39,6 +40,10 @@ protected:
         return -1;
     }
     bool visible(const QString &name) { return !find(name)->isHidden(); }
+    static core::Message missing()
+    {
+        return std::get<core::AddressMissing>(core::Calcul_SousReseaux("6", {}, {}, {})).message;
+    }
 };
 
 TEST_F(MaskTabTest, CalculatingBeforeAnyClassAsksForTheAddress)
@@ -48,9 +53,7 @@ TEST_F(MaskTabTest, CalculatingBeforeAnyClassAsksForTheAddress)
     EXPECT_TRUE(find("CMD_Calcul")->isEnabled());
     click("CMD_Calcul");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0],
-        (core::Message {
-            "Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"}));
+    EXPECT_EQ(messages.shown[0], missing());
     EXPECT_TRUE(visible("LST_Reseau"));
     EXPECT_EQ(label("LBL_ListeReseau"), "xx Réseaux Possibles");
     EXPECT_TRUE(lines().isEmpty());
@@ -60,7 +63,7 @@ TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
 {
     const struct
     {
-        int classe;
+        int ipClass;
         QStringList address, mask;
         std::vector<bool> maskEnabled, optionsEnabled;
         const char *range, *stations;
@@ -77,16 +80,18 @@ TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
         for (const auto &c : cases) {
             test::OwnMainWindow fresh;
             fresh.window.show();
-            fresh.click(fresh.element(group, c.classe));
-            const std::string context = std::string(group) + " class " + "ABC"[c.classe];
+            fresh.click(fresh.element(group, c.ipClass));
+            const std::string context = std::string(group) + " class " + "ABC"[c.ipClass];
             EXPECT_EQ(fresh.texts("Adresse1"), c.address) << context;
             EXPECT_EQ(fresh.enabled("Adresse1"), std::vector<bool>(4, true)) << context;
             EXPECT_EQ(fresh.texts("smasque2"), c.mask) << context;
             EXPECT_EQ(fresh.enabled("smasque2"), c.maskEnabled) << context;
             EXPECT_EQ(fresh.enabled("SSOption2", 3), c.optionsEnabled) << context;
-            EXPECT_TRUE(fresh.find<QRadioButton>(fresh.element("SSOption1", c.classe))->isChecked())
+            EXPECT_TRUE(
+                fresh.find<QRadioButton>(fresh.element("SSOption1", c.ipClass))->isChecked())
                 << context;
-            EXPECT_TRUE(fresh.find<QRadioButton>(fresh.element("SSOption2", c.classe))->isChecked())
+            EXPECT_TRUE(
+                fresh.find<QRadioButton>(fresh.element("SSOption2", c.ipClass))->isChecked())
                 << context;
             EXPECT_EQ(fresh.find<QLabel>("LBL_ValeurClasse")->text(), c.range) << context;
             EXPECT_EQ(fresh.text("NbrStationsPossibles"), c.stations) << context;
@@ -122,7 +127,7 @@ TEST_F(MaskTabTest, PlansSubnetsForClassesAAndB)
 {
     const struct
     {
-        int classe;
+        int ipClass;
         QStringList mask;
         const char *stations, *first, *last, *slash;
     } cases[] = {
@@ -132,7 +137,7 @@ TEST_F(MaskTabTest, PlansSubnetsForClassesAAndB)
             "001.192.000.001---->001.223.000.254", "/11"},
     };
     for (const auto &c : cases) {
-        choose("SSOption1", c.classe);
+        choose("SSOption1", c.ipClass);
         typeOver("NombreSousReseaux", "6");
         click("CMD_Calcul");
         EXPECT_TRUE(messages.shown.empty());
@@ -172,8 +177,7 @@ TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
         click("CMD_Calcul");
         ASSERT_EQ(messages.shown.size(), 1u) << count;
         EXPECT_EQ(messages.shown[0],
-            (core::Message {"La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation,
-                "Erreur de saisie"}));
+            std::get<core::CountRefused>(core::Calcul_SousReseaux("0", {}, {}, {})).message);
         EXPECT_EQ(text("NombreSousReseaux"), "");
         EXPECT_EQ(lines().size(), 6) << "the last plan stays";
         EXPECT_TRUE(visible("LBL_ListeReseau"));
@@ -183,16 +187,19 @@ TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
 TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
 {
     choose("SSOption1", 1);
-    erase("Adresse1(1)");
     typeOver("NombreSousReseaux", "6");
-    click("CMD_Calcul");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Votre Adresse IP n'est pas renseignée");
-    EXPECT_TRUE(lines().isEmpty());
-
-    messages.shown.clear();
-    typeOver("Adresse1(1)", "000");
+    // An empty first octet is refused on leaving its box, before any click reaches "&Calcul".
+    for (int empty = 1; empty < 3; ++empty) {
+        erase(element("Adresse1", empty));
+        messages.shown.clear();
+        click("CMD_Calcul");
+        ASSERT_EQ(messages.shown.size(), 1u) << empty;
+        EXPECT_EQ(messages.shown[0], missing()) << empty;
+        EXPECT_TRUE(lines().isEmpty()) << empty;
+        typeOver(element("Adresse1", empty), "000");
+    }
     erase("Adresse1(3)");
+    messages.shown.clear();
     click("CMD_Calcul");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(lines().front(), "128.000.32.---->128.000.63.254");
@@ -204,9 +211,7 @@ TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
     typeOver("Adresse1(0)", "127");
     click("Adresse1(2)");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0],
-        (core::Message {" La valeur doit être comprise entre 1 et 126", core::Icon::Critical,
-            "Erreur de saisie"}));
+    EXPECT_EQ(messages.shown[0], core::Verif_ClasseAdresse(core::IpClass::A, "127")->message);
     EXPECT_EQ(text("Adresse1(0)"), "001");
 
     messages.shown.clear();
@@ -253,7 +258,7 @@ TEST_F(MaskTabTest, RefusesAddressOctetsAbove255)
     choose("SSOption1", 2);
     typeOver("Adresse1(2)", "300");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], test::kRangeRefusal);
+    EXPECT_EQ(messages.shown[0], core::rangeRefusal());
     EXPECT_EQ(text("Adresse1(2)"), "");
     messages.shown.clear();
     typeOver("Adresse1(2)", "255");

@@ -164,8 +164,8 @@ protected:
         if (!fresh) {
             for (int p = 0; p < 8; ++p)
                 expect(result[p].toStdString() == sum.bits[p], "Bit3 disagrees with Bit1 and Bit2");
-            expect(text("Nombre3").toStdString() == sum.valeur,
-                "Nombre3 disagrees with Bit1 and Bit2");
+            expect(
+                text("Nombre3").toStdString() == sum.value, "Nombre3 disagrees with Bit1 and Bit2");
         }
         expect(window.isVisible(), "the window closed");
         for (const core::Message &message : messages.shown)

@@ -1,3 +1,4 @@
+#include "core/same_network.hpp"
 #include "harness.hpp"
 #include "ui/widgets/frame_3d.hpp"
 #include "ui/widgets/line_shape.hpp"
@@ -24,12 +25,12 @@ protected:
     // the class left editable; locked mask boxes must already hold the wanted octet.
     void typeNetwork(int network, const QStringList &address, const QStringList &mask)
     {
-        const QString adresse = network == 1 ? "AdresseIP1" : "AdresseIP2";
-        const QString masque = network == 1 ? "masque1" : "Masque2";
+        const QString addressArray = network == 1 ? "AdresseIP1" : "AdresseIP2";
+        const QString maskArray = network == 1 ? "masque1" : "Masque2";
         for (int i = 0; i < 4; ++i)
-            typeOver(element(adresse, i), address[i]);
+            typeOver(element(addressArray, i), address[i]);
         for (int i = 0; i < 4; ++i) {
-            const QString name = element(masque, i);
+            const QString name = element(maskArray, i);
             if (box(name)->isEnabled())
                 typeOver(name, mask[i]);
             ASSERT_EQ(text(name), mask[i]) << name.toStdString();
@@ -134,7 +135,7 @@ TEST_F(SameNetworkTabTest, RefusesOctetsAbove255AndEmptiesTheBox)
     typeOver("AdresseIP1(0)", "192");
     typeOver("AdresseIP1(2)", "300");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], test::kRangeRefusal);
+    EXPECT_EQ(messages.shown[0], core::rangeRefusal());
     EXPECT_EQ(text("AdresseIP1(2)"), "");
     EXPECT_EQ(texts("masque1"), kMask24); // emptied, then the class default again
 
@@ -155,18 +156,18 @@ TEST_F(SameNetworkTabTest, ARefusedAddressOctetEmptiesThatNetworksMask)
     // 223 gives no class, so nothing fills the mask again after the refusal empties it.
     const struct
     {
-        const char *adresse, *masque, *other;
+        const char *address, *mask, *other;
     } networks[] = {{"AdresseIP1", "masque1", "Masque2"}, {"AdresseIP2", "Masque2", "masque1"}};
     for (const auto &n : networks) {
-        typeOver(element(n.adresse, 0), "223");
+        typeOver(element(n.address, 0), "223");
         for (int i = 1; i < 4; ++i)
-            typeOver(element(n.masque, i), "255");
+            typeOver(element(n.mask, i), "255");
         typeOver(element(n.other, 3), "7");
         messages.shown.clear();
-        typeOver(element(n.adresse, 2), "300");
-        ASSERT_EQ(messages.shown.size(), 1u) << n.adresse;
-        EXPECT_EQ(texts(n.masque), (QStringList {"", "", "", ""})) << n.adresse;
-        EXPECT_EQ(text(element(n.other, 3)), "7") << n.adresse;
+        typeOver(element(n.address, 2), "300");
+        ASSERT_EQ(messages.shown.size(), 1u) << n.address;
+        EXPECT_EQ(texts(n.mask), (QStringList {"", "", "", ""})) << n.address;
+        EXPECT_EQ(text(element(n.other, 3)), "7") << n.address;
     }
 }
 
@@ -188,11 +189,7 @@ TEST_F(SameNetworkTabTest, SameNetworkRepliesAllTheWayUnderTheBusyPointer)
     messages.onShow = [&](const core::Message &) { pointer.push_back(window.cursor().shape()); };
     verify(kAddress1, kMask24);
 
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, core::Icon::Information);
-    EXPECT_EQ(messages.shown[0].text,
-        "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux.");
-    EXPECT_EQ(messages.shown[0].title, "Vérification");
+    EXPECT_EQ(messages.shown, std::vector {core::verdict(true)});
     EXPECT_EQ(pointer, std::vector<Qt::CursorShape> {Qt::WaitCursor});
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
 
@@ -211,10 +208,7 @@ TEST_F(SameNetworkTabTest, SameNetworkRepliesAllTheWayUnderTheBusyPointer)
 TEST_F(SameNetworkTabTest, DifferentNetworksTimeOutHalfWay)
 {
     verify({"192", "168", "2", "0"}, kMask24);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, core::Icon::Exclamation);
-    EXPECT_EQ(messages.shown[0].text,
-        "Ces 2 réseaux IP sont différents. Vous devrez installer des routeurs entre eux.");
+    EXPECT_EQ(messages.shown, std::vector {core::verdict(false)});
     EXPECT_EQ(line("LINE_Retour")->x1(), 2005);
     EXPECT_EQ(line("LINE_Ping")->x2(), 2005);
     EXPECT_EQ(find<QLabel>("LBL_echo")->text(), "Request TimeOut");
@@ -226,8 +220,7 @@ TEST_F(SameNetworkTabTest, SubnetsCutByTheirOwnMasksCanBeOneNetwork)
     typeNetwork(1, {"172", "16", "4", "0"}, {"255", "255", "252", "0"});
     typeNetwork(2, {"172", "16", "5", "0"}, {"255", "255", "252", "0"});
     click("CMD_Verification");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, core::Icon::Information);
+    EXPECT_EQ(messages.shown, std::vector {core::verdict(true)});
 }
 
 TEST_F(SameNetworkTabTest, AHostAddressIsRefusedBeforeAnyAnimation)
@@ -236,11 +229,7 @@ TEST_F(SameNetworkTabTest, AHostAddressIsRefusedBeforeAnyAnimation)
     typeNetwork(
         2, {"10", "20", "0", "0"}, {"255", "0", "0", "0"}); // wrong too: only the first is named
     click("CMD_Verification");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-        "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre "
-        "adressage.");
-    EXPECT_EQ(messages.shown[0].icon, core::Icon::Exclamation);
+    EXPECT_EQ(messages.shown, std::vector {core::coherenceRefusal(1)});
     EXPECT_TRUE(sceneHidden());
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
 }
@@ -290,8 +279,7 @@ TEST_F(SameNetworkTabTest, EmptyBoxesVerifyAsOneNetwork)
     }
     messages.shown.clear();
     click("CMD_Verification");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, core::Icon::Information);
+    EXPECT_EQ(messages.shown, std::vector {core::verdict(true)});
 }
 
 } // namespace

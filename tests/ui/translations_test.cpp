@@ -250,11 +250,11 @@ TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEng
 
     // The tour above makes the core say each of its messages.
     const std::set<std::string> expectedSources {core::rangeRefusal().text.source(),
-        core::messageCoherence(1).text.source(), core::messageCoherence(2).text.source(),
-        core::messageVerdict(false).text.source(), core::messageVerdict(true).text.source(),
-        core::Verif_ClasseAdresse(core::Classe::B, "5")->message.text.source(),
+        core::coherenceRefusal(1).text.source(), core::coherenceRefusal(2).text.source(),
+        core::verdict(false).text.source(), core::verdict(true).text.source(),
+        core::Verif_ClasseAdresse(core::IpClass::B, "5")->message.text.source(),
         std::get<core::AddressMissing>(
-            core::Calcul_SousReseaux("6", core::Classe::B, core::Classe::B, {"1", "2", "", "4"}))
+            core::Calcul_SousReseaux("6", core::IpClass::B, core::IpClass::B, {"1", "2", "", "4"}))
             .message.text.source()};
     EXPECT_EQ(french.sources, expectedSources);
     EXPECT_EQ(english.sources, french.sources);

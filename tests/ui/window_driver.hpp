@@ -4,6 +4,8 @@
 // Free of the test framework, so the benchmarks use it too; a name that is not there throws, and
 // the test reports the name.
 
+#include "ui/inventory.hpp"
+
 #include <QLineEdit>
 #include <QStringList>
 #include <QTabWidget>
@@ -31,10 +33,10 @@ public:
     [[nodiscard]] QLineEdit *box(const QString &name) const { return find<QLineEdit>(name); }
     [[nodiscard]] QString text(const QString &name) const { return box(name)->text(); }
 
-    // The name of element i of a control array: "AdresseIP1(0)".
+    // The name of element i of a control array, as the windows build it: "AdresseIP1(0)".
     [[nodiscard]] static QString element(const QString &array, int i)
     {
-        return QStringLiteral("%1(%2)").arg(array).arg(i);
+        return ui::element(array, i);
     }
     // The texts of an array's elements 0 to count - 1.
     [[nodiscard]] QStringList texts(const QString &array, int count = 4) const

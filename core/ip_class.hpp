@@ -6,11 +6,11 @@
 namespace core {
 
 // An address class; the option groups of the mask tab use the same order as their indexes.
-enum class Classe { A = 0, B = 1, C = 2 };
+enum class IpClass { A = 0, B = 1, C = 2 };
 
-[[nodiscard]] constexpr char lettre(Classe classe)
+[[nodiscard]] constexpr char letter(IpClass ipClass)
 {
-    return "ABC"[static_cast<int>(classe)];
+    return "ABC"[static_cast<int>(ipClass)];
 }
 
 // The four octet texts of an address or a mask, octet 0 leftmost.

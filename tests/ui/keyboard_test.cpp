@@ -1,0 +1,92 @@
+#include "harness.hpp"
+
+#include <QApplication>
+
+namespace {
+
+class KeyboardTest : public test::WindowTest
+{
+protected:
+    KeyboardTest()
+        : WindowTest(1)
+    { }
+
+    void alt(Qt::Key key) { QTest::keyClick(&window, key, Qt::AltModifier); }
+    // An access key presses a button as a click would, released a moment later.
+    bool shows(std::size_t boxes)
+    {
+        return QTest::qWaitFor([&] { return messages.shown.size() == boxes; }, 2000);
+    }
+};
+
+TEST_F(KeyboardTest, FocusFollowsTheInventoryOrder)
+{
+    const struct
+    {
+        int tab;
+        QStringList chain;
+    } cases[] = {
+        {0,
+            {"AdresseIP1(0)", "AdresseIP1(1)", "AdresseIP1(2)", "AdresseIP1(3)", "masque1(0)",
+                "masque1(1)", "masque1(2)", "masque1(3)"}},
+        {1,
+            {"Adresse1(0)", "Adresse1(1)", "Adresse1(2)", "Adresse1(3)", "SSOption1(2)",
+                "SSOption1(1)", "SSOption1(0)", "smasque2(3)", "smasque2(2)", "smasque2(1)",
+                "smasque2(0)", "SSOption2(2)", "SSOption2(1)", "SSOption2(0)", "CMD_Quitter",
+                "LST_Reseau", "CMD_Calcul", "NbrStationsPossibles", "NombreSousReseaux",
+                "BTN_Slash"}},
+    };
+    for (const auto &c : cases) {
+        select(c.tab);
+        QStringList chain;
+        QWidget *widget = find(c.chain.front());
+        for (int guard = 0; guard < 500 && chain.size() < c.chain.size();
+             ++guard, widget = widget->nextInFocusChain()) {
+            if (c.chain.contains(widget->objectName()) && !chain.contains(widget->objectName()))
+                chain << widget->objectName();
+        }
+        EXPECT_EQ(chain, c.chain);
+    }
+    // The first network's boxes take the Tab key in that order too.
+    select(0);
+    box("AdresseIP1(0)")->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "masque1(3)");
+}
+
+TEST_F(KeyboardTest, AccessKeysReachTheTabsAndButtons)
+{
+    auto *tabs = find<QTabWidget>("SSpanel");
+    alt(Qt::Key_R);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    alt(Qt::Key_S);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    alt(Qt::Key_C);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+
+    alt(Qt::Key_R);
+    typeOver("AdresseIP1(0)", "10"); // 10.0.0.0 with its class mask, twice
+    typeOver("AdresseIP2(0)", "10");
+    alt(Qt::Key_V);
+    ASSERT_TRUE(shows(1));
+    EXPECT_EQ(messages.shown[0].title, "Vérification");
+    alt(Qt::Key_E);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("AdresseIP1(0)") == "0"; }, 2000));
+}
+
+TEST_F(KeyboardTest, OnTheMaskTabAltCComputesAndAltSShowsTheSlash)
+{
+    auto *tabs = find<QTabWidget>("SSpanel");
+    click("SSOption1(1)");
+    typeOver("NombreSousReseaux", "6");
+    alt(Qt::Key_C);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !find("LST_Reseau")->isHidden(); }, 2000));
+    EXPECT_EQ(text("smasque2(2)"), "224");
+    alt(Qt::Key_S);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return find<QLabel>("Slash")->text() == "/19"; }, 2000));
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace
