@@ -37,7 +37,7 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *reseau1, Pane
     CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
         122, tr("2ème Réseau IP"),
         {.font = bold(),
-            .back = QColor(128, 128, 128),
+            .back = kShadow,
             .accessible = tr("Afficher l'autre réseau en binaire")});
     TXT_Adresse1_
         = inv.textBox(SSPanel14_, "TXT_Adresse1", {120, 240, 6255, 285}, 119, "1111111111",
