@@ -7,6 +7,14 @@
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>core</name>
