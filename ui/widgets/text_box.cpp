@@ -265,6 +265,22 @@ void TextBox::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    // The cursor's blinks come as timer events to the line edit's private control object; each
+    // one places the cursor along the whole line. A long text's cursor stays steady instead.
+    for (QObject *child : children()) {
+        if (!child->isWidgetType())
+            child->installEventFilter(this);
+    }
+    QLineEdit::focusInEvent(event);
+}
+
+bool TextBox::eventFilter(QObject *watched, QEvent *event)
+{
+    return watched != this && event->type() == QEvent::Timer && large();
+}
+
 void TextBox::contextMenuEvent(QContextMenuEvent *event)
 {
     // As the line edit does: the menu pops up and goes away by itself once closed.
