@@ -1,6 +1,7 @@
 // Huge pastes into the first tab's address box: the time to take the paste, the CPU used while
-// the text sits in the focused box, and the memory left after "&Effacer". Prints one line per
-// size; run as paste_bench [megabytes...] (default 1 2 5 10).
+// the text sits in the focused box, the time to answer a click on the next box and one back in
+// the huge box (focus leaving and entering it, repaints included), and the memory left after
+// "&Effacer". Prints one line per size; run as paste_bench [megabytes...] (default 1 2 5 10).
 
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -55,13 +57,23 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "paste_bench: the window is not active, the cursor will not blink\n");
     auto *box = window.findChild<QLineEdit *>("AdresseIP1(1)");
     auto *effacer = window.findChild<QPushButton *>("CMD_Effacer");
+    auto *next = window.findChild<QLineEdit *>("AdresseIP1(2)");
+    // A click, and everything it sets off, down to the repaints.
+    const auto clickMs = [](QWidget *widget) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QApplication::processEvents();
+        return timer.elapsed();
+    };
 
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i)
         sizes.push_back(std::atoi(argv[i]));
     if (sizes.empty())
         sizes = {1, 2, 5, 10};
-    std::printf("MB  paste_ms  idle_cpu_ms_per_s  rss_kB_before  rss_kB_text  rss_kB_cleared\n");
+    std::printf("MB  paste_ms  idle_cpu_ms_per_s  click_ms  rss_kB_before  rss_kB_text  "
+                "rss_kB_cleared\n");
     for (const int mb : sizes) {
         // Zeros and a nine: all of it takes part in reading the number, which stays 9.
         QApplication::clipboard()->setText(QString(mb * 1'000'000, u'0') + "9");
@@ -76,11 +88,12 @@ int main(int argc, char **argv)
         const double cpu0 = cpuMs();
         QTest::qWait(2000);
         const double idle = (cpuMs() - cpu0) / 2;
+        const qint64 click = std::max(clickMs(next), clickMs(box));
         QTest::mouseClick(effacer, Qt::LeftButton);
         QApplication::clipboard()->clear();
         QTest::qWait(200);
-        std::printf("%2d  %8lld  %17.0f  %13ld  %11ld  %14ld\n", mb, pasteMs, idle, before,
-            withText, residentKb());
+        std::printf("%2d  %8lld  %17.0f  %8lld  %13ld  %11ld  %14ld\n", mb, pasteMs, idle, click,
+            before, withText, residentKb());
     }
     return 0;
 }

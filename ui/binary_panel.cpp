@@ -33,7 +33,7 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *network1, Pan
     CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
         122, tr("2ème Réseau IP"),
         {.font = bold(),
-            .back = QColor(128, 128, 128),
+            .back = kShadow,
             .accessible = tr("Afficher l'autre réseau en binaire")});
     // The address, mask and network rows, each in its own panel.
     const struct

@@ -10,8 +10,6 @@
 namespace ui {
 namespace {
 
-const QColor kShadow {128, 128, 128};
-
 // Fusion, but with the tab control painted in the window's own grey, as a raised classic edge:
 // Fusion fills the pane and the selected tab with a lighter grey of its own, which would set
 // every page apart from the window it lies on.
@@ -32,15 +30,7 @@ public:
         const QRect r = option->rect;
         painter->save();
         painter->fillRect(r, option->palette.window());
-        painter->setPen(Qt::white);
-        painter->drawLine(r.topLeft(), r.topRight());
-        painter->drawLine(r.topLeft(), r.bottomLeft());
-        painter->setPen(Qt::black);
-        painter->drawLine(r.bottomLeft(), r.bottomRight());
-        painter->drawLine(r.topRight(), r.bottomRight());
-        painter->setPen(kShadow);
-        painter->drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        painter->drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        drawRaisedEdge(*painter, r);
         painter->restore();
     }
 
@@ -74,6 +64,20 @@ public:
 };
 
 } // namespace
+
+void drawRaisedEdge(QPainter &painter, const QRect &rect)
+{
+    const QRect &r = rect;
+    painter.setPen(Qt::white);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(Qt::black);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(kShadow);
+    painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+}
 
 QFont classicFont(double points, bool bold, Face face)
 {
@@ -113,7 +117,7 @@ void applyLook(QApplication &app)
     palette.setColor(QPalette::Disabled, QPalette::Base, kGrey);
     for (const QPalette::ColorRole role :
         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+        palette.setColor(QPalette::Disabled, role, kShadow);
     app.setPalette(palette);
     app.setFont(regular());
 }

@@ -5,11 +5,15 @@
 #include <QIcon>
 
 class QApplication;
+class QPainter;
+class QRect;
 
 namespace ui {
 
 // The classic grey of every window and panel.
 inline const QColor kGrey {192, 192, 192};
+// The shadow side of every classic edge, and greyed text.
+inline const QColor kShadow {128, 128, 128};
 
 enum class Face { Sans, Serif };
 
@@ -24,6 +28,10 @@ enum class Face { Sans, Serif };
 {
     return classicFont(8.25);
 }
+
+// The classic raised edge inside rect: white on the top and left, a black outline and a shadow
+// line inside it on the bottom and right.
+void drawRaisedEdge(QPainter &painter, const QRect &rect);
 
 // The program's picture: a computer, drawn 32 pixels square, with doubled drawings for dense
 // screens.

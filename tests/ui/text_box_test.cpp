@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 void pasteWithKeyboard(QWidget *box)
 {
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -68,13 +70,13 @@ TEST(TextBox, LeavesLockedBoxesAlone)
     EXPECT_EQ(readOnly.text(), "7");
 }
 
-// The context menu's paste takes the same path as the keyboard's.
+// The context menu's paste takes the same path as the keyboard's, hidden characters left out.
 TEST(TextBox, PastesLargeTextsFromItsContextMenuToo)
 {
     ui::TextBox box;
     box.setMaxLength(std::numeric_limits<int>::max());
     box.show();
-    QApplication::clipboard()->setText(QString(ui::TextBox::kLargePaste + 1, u'0'));
+    QApplication::clipboard()->setText(QString(ui::TextBox::kLargePaste + 1, u'0') + u'\u200B');
     QContextMenuEvent event(QContextMenuEvent::Keyboard, {1, 1}, box.mapToGlobal(QPoint {1, 1}));
     QApplication::sendEvent(&box, &event);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -90,6 +92,42 @@ TEST(TextBox, PastesLargeTextsFromItsContextMenuToo)
     EXPECT_TRUE(triggered);
     EXPECT_EQ(box.text().size(), ui::TextBox::kLargePaste + 1);
     EXPECT_FALSE(box.isUndoAvailable());
+}
+
+// Typed or pasted, a text keeps only what shows, folded to what the number reader reads.
+TEST(TextBox, KeepsOnlyWhatShows)
+{
+    const struct
+    {
+        QString entered, kept;
+        bool typed = false; // pasted otherwise
+    } cases[] = {{u"1\u200B92"_s, "192"}, {u"1\u202E29"_s, "129"}, {u"1\0 9\r2"_s, "1 92"},
+        {u"\uFF11\uFF19\uFF12"_s, "192"}, {u"\t1\n"_s, "\t1\n"},
+        {u"\uFF11\uFF19\uFF12"_s, "192", true}};
+    for (const auto &c : cases) {
+        ui::TextBox box;
+        QApplication::clipboard()->setText(c.entered);
+        QKeyEvent key(QEvent::KeyPress, c.typed ? Qt::Key_unknown : Qt::Key_V,
+            c.typed ? Qt::NoModifier : Qt::ControlModifier, c.typed ? c.entered : QString());
+        QApplication::sendEvent(&box, &key);
+        EXPECT_TRUE(box.text() == c.kept) << "entered=" << c.entered.toStdString();
+    }
+}
+
+// A large selection goes in one piece whichever edit removes it, with no undo step behind.
+TEST(TextBox, RemovesLargeSelectionsWithoutUndo)
+{
+    for (const QKeySequence &edit : {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace),
+             QKeySequence(QKeySequence::Cut), QKeySequence(Qt::Key_5)}) {
+        ui::TextBox box;
+        box.setMaxLength(std::numeric_limits<int>::max());
+        box.setText(QString(ui::TextBox::kLargePaste + 2, u'0'));
+        box.setSelection(1, static_cast<int>(ui::TextBox::kLargePaste) + 1);
+        QTest::keySequence(&box, edit);
+        EXPECT_EQ(box.text(), edit == QKeySequence(Qt::Key_5) ? "05" : "0")
+            << edit.toString().toStdString();
+        EXPECT_FALSE(box.isUndoAvailable()) << edit.toString().toStdString();
+    }
 }
 
 } // namespace

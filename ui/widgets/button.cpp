@@ -1,5 +1,7 @@
 #include "button.hpp"
 
+#include "ui/look.hpp"
+
 #include <QPainter>
 
 namespace ui {
@@ -12,22 +14,13 @@ void Button::paintEvent(QPaintEvent *)
     // left, a black outline and a shadow line on the bottom and right; pressed, a black outline
     // around a shadow line.
     painter.fillRect(r, palette().button());
-    const QColor shadow(128, 128, 128);
     if (isDown()) {
         painter.setPen(Qt::black);
         painter.drawRect(r.adjusted(0, 0, -1, -1));
-        painter.setPen(shadow);
+        painter.setPen(kShadow);
         painter.drawRect(r.adjusted(1, 1, -2, -2));
     } else {
-        painter.setPen(Qt::white);
-        painter.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
-        painter.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
-        painter.setPen(Qt::black);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-        painter.setPen(shadow);
-        painter.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        painter.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        drawRaisedEdge(painter, r);
     }
 
     // The caption's own blanks are kept; only where it meets the edge does it wrap. A disabled

@@ -1,5 +1,7 @@
 #include "frame_3d.hpp"
 
+#include "ui/look.hpp"
+
 #include <QPainter>
 
 namespace ui {
@@ -11,7 +13,7 @@ void Frame3D::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
     const QRect etch = rect().adjusted(0, top, -2, -2);
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(kShadow);
     painter.drawRect(etch);
     painter.setPen(Qt::white);
     painter.drawRect(etch.translated(1, 1));

@@ -1,5 +1,7 @@
 #include "panel_3d.hpp"
 
+#include "ui/look.hpp"
+
 #include <QPainter>
 
 namespace ui {
@@ -12,7 +14,7 @@ void drawBevel(QPainter &painter, const QRect &rect, Panel3D::Bevel bevel)
 {
     if (bevel == Panel3D::Bevel::None)
         return;
-    const QColor light = Qt::white, dark {128, 128, 128};
+    const QColor light = Qt::white, dark = kShadow;
     const bool raised = bevel == Panel3D::Bevel::Raised;
     painter.setPen(raised ? light : dark);
     painter.drawLine(rect.topLeft(), rect.topRight());

@@ -3,40 +3,136 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <functional>
 
 namespace ui {
+namespace {
 
-bool TextBox::pasteLarge(QClipboard::Mode mode)
+bool plain(QChar c)
+{
+    return (c >= u' ' && c < u'\x7f') || c == u'\t' || c == u'\n';
+}
+
+QString withoutHidden(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        qsizetype length = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            length = 2;
+        }
+        const QChar::Category category = QChar::category(c);
+        const bool hidden = category == QChar::Other_Format
+            || (category == QChar::Other_Control && c != u'\t' && c != u'\n');
+        if (!hidden)
+            kept.append(QStringView(text).mid(i, length));
+        i += length - 1;
+    }
+    return kept;
+}
+
+// Edit keys that remove the selection when there is one.
+bool deletes(const QKeyEvent *event)
+{
+    for (const QKeySequence::StandardKey key :
+        {QKeySequence::Delete, QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+            QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine}) {
+        if (event->matches(key))
+            return true;
+    }
+    return event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+}
+
+} // namespace
+
+QString TextBox::cleaned(const QString &text)
+{
+    if (std::all_of(text.begin(), text.end(), plain))
+        return text;
+    // Folding may bring two pieces together, or a control character out of a compatibility form.
+    return withoutHidden(withoutHidden(text).normalized(QString::NormalizationForm_KC));
+}
+
+void TextBox::replaceSelection(const QString &text)
+{
+    if (text.size() <= kLargePaste && selectionLength() <= kLargePaste) {
+        insert(text);
+        return;
+    }
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    QString replaced = QLineEdit::text();
+    replaced.replace(start, selectionLength(), text);
+    setText(replaced);
+    setCursorPosition(start + static_cast<int>(text.size()));
+}
+
+bool TextBox::paste(QClipboard::Mode mode)
 {
     if (isReadOnly() || !isEnabled())
         return false;
-    const QString clip = QGuiApplication::clipboard()->text(mode);
-    if (clip.size() <= kLargePaste)
-        return false;
-    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    QString replaced = text();
-    replaced.replace(start, static_cast<int>(selectedText().size()), clip);
-    setText(replaced);
-    setCursorPosition(start + static_cast<int>(clip.size()));
+    const QString clip = cleaned(QGuiApplication::clipboard()->text(mode));
+    if (!clip.isEmpty() || hasSelectedText())
+        replaceSelection(clip);
     return true;
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::Paste) && pasteLarge(QClipboard::Clipboard)) {
+    if (event->matches(QKeySequence::Paste) && paste(QClipboard::Clipboard)) {
         event->accept();
         return;
     }
+    const bool editable = !isReadOnly() && isEnabled();
+    const bool largeSelection = editable && selectionLength() > kLargePaste;
+    if (largeSelection && (deletes(event) || event->matches(QKeySequence::Cut))) {
+        if (event->matches(QKeySequence::Cut))
+            copy();
+        replaceSelection({});
+        event->accept();
+        return;
+    }
+    // What the line edit would insert as typed: printable, without a command modifier.
+    const QString typed = event->text();
+    const bool inserts = !typed.isEmpty() && typed.front().isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (editable && inserts) {
+        const QString kept = cleaned(typed);
+        if (kept != typed || largeSelection) {
+            if (!kept.isEmpty())
+                replaceSelection(kept);
+            event->accept();
+            return;
+        }
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString kept = cleaned(event->commitString());
+    if (kept == event->commitString()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent clean(event->preeditString(), event->attributes());
+    clean.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&clean);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)
 {
     // The middle button pastes the selection where the platform has one (X11).
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
-        && pasteLarge(QClipboard::Selection)) {
+        && paste(QClipboard::Selection)) {
         event->accept();
         return;
     }
@@ -46,18 +142,143 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
 QMenu *TextBox::standardMenu()
 {
     QMenu *menu = createStandardContextMenu();
-    // The line edit names its paste action in its own words, and its shortcut after a tab.
-    const QString pasteText = QLineEdit::tr("&Paste");
+    // The line edit names its actions in its own words, and their shortcuts after a tab.
+    const QString pasteText = QLineEdit::tr("&Paste"), cutText = QLineEdit::tr("Cu&t"),
+                  deleteText = QLineEdit::tr("Delete");
     for (QAction *action : menu->actions()) {
-        if (action->text() != pasteText && !action->text().startsWith(pasteText + u'\t'))
+        const QString name = action->text().section(u'\t', 0, 0);
+        std::function<void()> edit;
+        if (name == pasteText)
+            edit = [this] { paste(QClipboard::Clipboard); };
+        else if (name == cutText)
+            edit = [this] {
+                copy();
+                replaceSelection({});
+            };
+        else if (name == deleteText)
+            edit = [this] { replaceSelection({}); };
+        else
             continue;
-        action->disconnect(this);
-        connect(action, &QAction::triggered, this, [this] {
-            if (!pasteLarge(QClipboard::Clipboard))
-                QLineEdit::paste();
-        });
+        // Drops the line edit's own handler, whichever object it was connected to.
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, edit);
     }
     return menu;
+}
+
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    if (!large()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    // The line edit's own margins.
+    shownArea_
+        = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).adjusted(2, 0, -2, 0);
+    painter.setClipRect(shownArea_);
+    const QString whole = QLineEdit::text();
+    const QFontMetrics metrics(font());
+    const int width = shownArea_.width();
+    // No character is narrower than a pixel: that many characters fill the box.
+    const qsizetype span = std::max(width, 1);
+    const int cursor = cursorPosition();
+    firstShown_ = std::min(firstShown_, whole.size());
+    if (cursor < firstShown_)
+        firstShown_ = cursor;
+    else if (cursor - firstShown_ > span
+        || metrics.horizontalAdvance(whole.mid(firstShown_, cursor - firstShown_)) > width) {
+        // The cursor goes to the right edge, as the line edit scrolls.
+        int advance = 0;
+        for (firstShown_ = cursor; firstShown_ > 0; --firstShown_) {
+            advance += metrics.horizontalAdvance(whole[firstShown_ - 1]);
+            if (advance > width)
+                break;
+        }
+    }
+    const QString shown = whole.mid(firstShown_, span);
+    const qsizetype last = firstShown_ + shown.size();
+    const auto xAt = [&](qsizetype i) {
+        return shownArea_.left() + metrics.horizontalAdvance(shown.left(i - firstShown_));
+    };
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Normal : QPalette::Disabled;
+    painter.setFont(font());
+    painter.setPen(palette().color(group, QPalette::Text));
+    painter.drawText(shownArea_, Qt::AlignLeft | Qt::AlignVCenter, shown);
+    const qsizetype from = std::clamp<qsizetype>(selectionStart(), firstShown_, last);
+    const qsizetype to = std::clamp<qsizetype>(selectionEnd(), firstShown_, last);
+    if (hasSelectedText() && from < to) {
+        const QRect band(xAt(from), shownArea_.top(), xAt(to) - xAt(from), shownArea_.height());
+        painter.fillRect(band, palette().color(group, QPalette::Highlight));
+        painter.setPen(palette().color(group, QPalette::HighlightedText));
+        painter.drawText(
+            band, Qt::AlignLeft | Qt::AlignVCenter, shown.mid(from - firstShown_, to - from));
+    } else if (hasFocus()) {
+        // A steady cursor: the blinks cost nothing more than this drawing.
+        painter.fillRect(
+            QRect(xAt(cursor), shownArea_.center().y() - metrics.height() / 2, 1, metrics.height()),
+            palette().color(group, QPalette::Text));
+    }
+}
+
+int TextBox::positionAt(int x) const
+{
+    const QString whole = QLineEdit::text();
+    const QFontMetrics metrics(font());
+    int advance = shownArea_.left();
+    qsizetype i = std::min(firstShown_, whole.size());
+    for (; i < whole.size() && i - firstShown_ < shownArea_.width(); ++i) {
+        const int next = metrics.horizontalAdvance(whole[i]);
+        if (advance + next / 2 > x)
+            break;
+        advance += next;
+    }
+    return static_cast<int>(i);
+}
+
+void TextBox::mousePressEvent(QMouseEvent *event)
+{
+    if (!large() || event->button() != Qt::LeftButton) {
+        QLineEdit::mousePressEvent(event);
+        return;
+    }
+    const int at = positionAt(event->position().toPoint().x());
+    if (event->modifiers() & Qt::ShiftModifier) {
+        setSelection(anchor_, at - anchor_);
+    } else {
+        anchor_ = at;
+        setCursorPosition(at);
+    }
+    event->accept();
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!large() || !(event->buttons() & Qt::LeftButton)) {
+        QLineEdit::mouseMoveEvent(event);
+        return;
+    }
+    setSelection(anchor_, positionAt(event->position().toPoint().x()) - anchor_);
+    event->accept();
+}
+
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    // The cursor's blinks come as timer events to the line edit's private control object; each
+    // one places the cursor along the whole line. A long text's cursor stays steady instead.
+    for (QObject *child : children()) {
+        if (!child->isWidgetType())
+            child->installEventFilter(this);
+    }
+    QLineEdit::focusInEvent(event);
+}
+
+bool TextBox::eventFilter(QObject *watched, QEvent *event)
+{
+    return watched != this && event->type() == QEvent::Timer && large();
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent *event)

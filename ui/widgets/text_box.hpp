@@ -8,9 +8,17 @@ class QMenu;
 namespace ui {
 
 // A text box that takes pastes of any length without keeping them in its undo history: Qt's line
-// edit records 20 bytes per pasted character there and keeps that memory after the text is gone.
-// A paste of more than kLargePaste characters therefore replaces the selection in one piece, like
-// a text written from code; it cannot be undone. Smaller pastes behave as in any line edit.
+// edit records 20 bytes per pasted or deleted character there and keeps that memory after the
+// text is gone. A paste of more than kLargePaste characters, and any edit that removes more than
+// that, therefore replaces the selection in one piece, like a text written from code; it cannot
+// be undone. Smaller edits behave as in any line edit.
+//
+// Qt's layout draws every glyph of its line on each paint, cursor blinks included, and cannot
+// place the cursor past a few million pixels: a text of more than kLargePaste characters is
+// drawn here from the characters around the cursor, and a click in it is placed here too.
+//
+// What enters the box, typed or pasted, is cleaned first (see cleaned()), so that the box shows
+// exactly the characters the number reader reads.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -19,19 +27,40 @@ public:
 
     using QLineEdit::QLineEdit;
 
-    // The line edit's own menu, its paste going through the same large-paste path as the keys.
-    // The caller owns the menu.
+    // The text without the characters that show nothing or something else than they are (Unicode
+    // format characters, control characters other than the blanks the number reader passes over:
+    // space, tab and line feed), its compatibility forms folded (NFKC: "１９２" is "192").
+    [[nodiscard]] static QString cleaned(const QString &text);
+
+    // The line edit's own menu, its paste, cut and delete going through the same paths as the
+    // keys. The caller owns the menu.
     [[nodiscard]] QMenu *standardMenu();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Pastes the clipboard's text when it is large and the box is editable; false otherwise, so
-    // that the line edit pastes it its own way.
-    bool pasteLarge(QClipboard::Mode mode);
+    // Pastes the clipboard's text, cleaned, when the box is editable; false otherwise.
+    bool paste(QClipboard::Mode mode);
+    // Puts text in place of the selection, or at the cursor, and the cursor after it; in one
+    // piece, without an undo step, when text or the selection is large.
+    void replaceSelection(const QString &text);
+    [[nodiscard]] bool large() const { return QLineEdit::text().size() > kLargePaste; }
+    // The position in a large text under x, as last drawn.
+    [[nodiscard]] int positionAt(int x) const;
+
+    // Where the drawing of a large text starts, and in which rectangle it went.
+    qsizetype firstShown_ = 0;
+    QRect shownArea_;
+    int anchor_ = 0; // where a mouse selection in a large text started
 };
 
 } // namespace ui
