@@ -1,6 +1,8 @@
 #include "look.hpp"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -81,8 +83,15 @@ void drawRaisedEdge(QPainter &painter, const QRect &rect)
 
 QFont classicFont(double points, bool bold, Face face)
 {
+#ifdef Q_OS_WIN
+    // Windows has faces of the classic names, of other widths than those the layout is fitted to:
+    // there the program carries the Liberation fonts and asks for them by name.
+    QFont result(face == Face::Serif ? QStringLiteral("Liberation Serif")
+                                     : QStringLiteral("Liberation Sans"));
+#else
     QFont result(
         face == Face::Serif ? QStringLiteral("MS Serif") : QStringLiteral("MS Sans Serif"));
+#endif
     result.setPixelSize(qRound(points * 96.0 / 72.0));
     result.setBold(bold);
     // The free sans runs about four per cent wider than the face the layout was measured with.
@@ -105,6 +114,10 @@ void applyLook(QApplication &app)
     // closely enough for every caption to fit its box.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+    // Built into the Windows program (packaging/windows); Linux has them installed.
+    const QDir carried(QStringLiteral(":/fonts"));
+    for (const QString &file : carried.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(carried.filePath(file));
     QApplication::setStyle(new ClassicStyle);
 
     QPalette palette = QApplication::style()->standardPalette();
