@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QIcon>
 
 class QApplication;
 
@@ -24,10 +23,6 @@ enum class Face { Sans, Serif };
 {
     return classicFont(8.25);
 }
-
-// The program's picture: a computer, drawn 32 pixels square, with doubled drawings for dense
-// screens.
-[[nodiscard]] QIcon programIcon();
 
 // Style, palette, font mapping and default font, for the program and for its tests alike.
 void applyLook(QApplication &app);
