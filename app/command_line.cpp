@@ -114,7 +114,7 @@ QString printable(const QString &argument)
     for (const QChar c : argument) {
         const char16_t code = c.unicode();
         if (code < 0x20 || (code >= 0x7f && code < 0xa0))
-            shown += QStringLiteral("\\x%1").arg(code, 2, 16, QLatin1Char('0'));
+            shown += QStringLiteral("\\x%1").arg(static_cast<int>(code), 2, 16, QLatin1Char('0'));
         else
             shown += c;
     }

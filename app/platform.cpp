@@ -70,9 +70,13 @@ void PlatformGuard::release()
     qInstallMessageHandler(previous_);
     activeGuard = nullptr;
     const std::lock_guard lock(heldLock_);
-    for (const Held &message : held_) {
-        if (aboutThePlatform(message.category))
-            continue;
+    // What came up to Qt's last platform warning was said of a platform that did not open.
+    auto told = held_.cbegin();
+    for (auto it = held_.cbegin(); it != held_.cend(); ++it) {
+        if (aboutThePlatform(it->category))
+            told = it + 1;
+    }
+    for (const Held &message : std::vector<Held>(told, held_.cend())) {
         const auto text
             = [](const QByteArray &bytes) { return bytes.isNull() ? nullptr : bytes.constData(); };
         const QMessageLogContext context(
@@ -103,8 +107,8 @@ void PlatformGuard::handle(QtMsgType type, const QMessageLogContext &context, co
         line = mistake->text;
     } else {
         // Qt's own words for why, from its first platform warning ("could not connect to
-        // display :1").
-        QString why = QStringLiteral("?");
+        // display :1"), else from this last message (-platform '' gives no warning).
+        QString why = text.section('\n', 0, 0).trimmed();
         for (const Held &message : guard.held_) {
             if (aboutThePlatform(message.category)) {
                 why = message.text.trimmed();

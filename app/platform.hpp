@@ -21,9 +21,9 @@ void occupyClosedStandardStreams();
 // While the application object is made, holds Qt's messages back. If Qt then gives up because no
 // platform opens (its fatal message, followed by an abort), prints one line with Qt's reason, in
 // the user's language, and ends the program with status 1. release(), or the destructor, hands
-// the held messages on to the previous handler and puts it back; Qt's platform warnings are then
-// dropped, since a platform opened (a Wayland session falling back to X says two or three lines
-// otherwise). One guard at a time.
+// the held messages on to the previous handler and puts it back, less what came up to Qt's last
+// platform warning: that was said of a platform that did not open, since one did (a Wayland
+// session falling back to X says two or three lines otherwise). One guard at a time.
 class PlatformGuard
 {
 public:
