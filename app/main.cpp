@@ -13,6 +13,7 @@
 
 int main(int argc, char *argv[])
 {
+    app::occupyClosedStandardStreams();
     app::skipBusAutolaunchWithoutHome();
 
     // --help and --version need no screen, so they get an application without one.
@@ -25,13 +26,11 @@ int main(int argc, char *argv[])
             application = std::make_unique<QApplication>(argc, argv);
     }
     // Translations load once the application exists and before anything the program says is made
-    // (Qt's one line when no screen opens comes before and stays untranslated).
+    // (the guard translates its one line when no screen opens by itself).
     const ui::Translations translations(ui::userLanguage());
 
-    if (const auto answer = app::answerCommandLine(QCoreApplication::arguments())) {
-        std::fputs(qPrintable(answer->text), answer->status == 0 ? stdout : stderr);
-        return answer->status;
-    }
+    if (const auto answer = app::answerCommandLine(QCoreApplication::arguments()))
+        return app::print(*answer);
     if (const QString refusal = app::unusableScreen(); !refusal.isEmpty()) {
         std::fputs(qPrintable(refusal), stderr);
         return 1;
@@ -41,11 +40,12 @@ int main(int argc, char *argv[])
     QApplication &gui = *qApp;
     ui::applyLook(gui);
     ui::ModalMessageBoxes messages;
+    // The start-up order: the splash first; when it gives way, the main window, made then.
+    ui::Apropos splash;
     std::unique_ptr<ui::MainWindow> window;
-    ui::TimerSplashClock clock;
-    ui::Apropos splash(clock, [&] {
+    QObject::connect(&splash, &ui::Apropos::gaveWay, &splash, [&] {
         window = std::make_unique<ui::MainWindow>(messages);
-        return window.get();
+        window->show();
     });
     splash.Form_Load();
     return gui.exec();

@@ -1,12 +1,20 @@
 #include "platform.hpp"
 
+#include "app/command_line.hpp"
+#include "ui/translations.hpp"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QScreen>
+#include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace app {
 namespace {
@@ -14,34 +22,37 @@ namespace {
 // A message handler is a plain function: it finds the guard through this pointer.
 PlatformGuard *activeGuard = nullptr;
 
-// The value of one of Qt's own options ("-platform xcb", "--display :1"), or an empty text.
-QString qtOption(const QStringList &arguments, const QString &name)
+bool aboutThePlatform(const QByteArray &category)
 {
-    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == '-' + name || arguments[i] == "--" + name)
-            return arguments[i + 1];
-    }
-    return {};
+    return category.startsWith("qt.qpa");
 }
 
-// Whether a plugin of this key ("xcb", "wayland") is among the files ("libqxcb.so",
-// "libqwayland-generic.so").
-bool installed(const QString &key, const QStringList &platformPlugins)
+// The application does not exist yet, so no translator is installed: the line is translated here.
+QString translated(const char *source)
 {
-    for (const QString &file : platformPlugins) {
-        const QString name = file.section('.', 0, 0).remove(QRegularExpression("^libq?"));
-        if (name == key || name.startsWith(key + '-'))
-            return true;
-    }
-    return false;
+    QTranslator english;
+    if (ui::userLanguage() == ui::Language::English && english.load(":/i18n/resomar_en.qm"))
+        return english.translate("main", source);
+    return QString::fromUtf8(source);
 }
 
 } // namespace
 
-PlatformGuard::PlatformGuard(int argc, char **argv)
+void occupyClosedStandardStreams()
 {
-    for (int i = 0; i < argc; ++i)
-        arguments_ << QString::fromLocal8Bit(argv[i]);
+#ifdef Q_OS_UNIX
+    // In order, so that open() hands out the lowest free descriptor: the one just found closed.
+    for (const int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(descriptor, F_GETFD) == -1)
+            open("/dev/null", descriptor == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+    }
+#endif
+}
+
+PlatformGuard::PlatformGuard(int &argc, char **argv)
+    : argc_(argc)
+    , argv_(argv)
+{
     activeGuard = this;
     previous_ = qInstallMessageHandler(&PlatformGuard::handle);
 }
@@ -59,7 +70,13 @@ void PlatformGuard::release()
     qInstallMessageHandler(previous_);
     activeGuard = nullptr;
     const std::lock_guard lock(heldLock_);
-    for (const Held &message : held_) {
+    // What came up to Qt's last platform warning was said of a platform that did not open.
+    auto told = held_.cbegin();
+    for (auto it = held_.cbegin(); it != held_.cend(); ++it) {
+        if (aboutThePlatform(it->category))
+            told = it + 1;
+    }
+    for (const Held &message : std::vector<Held>(told, held_.cend())) {
         const auto text
             = [](const QByteArray &bytes) { return bytes.isNull() ? nullptr : bytes.constData(); };
         const QMessageLogContext context(
@@ -78,82 +95,43 @@ void PlatformGuard::handle(QtMsgType type, const QMessageLogContext &context, co
             {type, context.file, context.function, context.category, context.line, text});
         return;
     }
-    // Qt aborts as soon as this returns: say it in one line and end here.
-    const QString why = whyNoPlatform(
-        guard.arguments_, QProcessEnvironment::systemEnvironment(), installedPlatformPlugins());
-    std::fputs(qPrintable(noPlatformMessage(why, guard.arguments_.value(0, "resomar"))), stderr);
+    // Qt aborts as soon as this returns: say it in one line and end here. A mistake on the
+    // command line comes first, as it would with a screen.
+    QStringList arguments;
+    for (int i = 0; i < guard.argc_; ++i)
+        arguments << QString::fromLocal8Bit(guard.argv_[i]);
+    const auto mistake = answerCommandLine(arguments, translated);
+    const std::lock_guard lock(guard.heldLock_);
+    QString line;
+    if (mistake && mistake->status != 0) {
+        line = mistake->text;
+    } else {
+        // Qt's own words for why, from its first platform warning ("could not connect to
+        // display :1"), else from this last message (-platform '' gives no warning).
+        QString why = text.section('\n', 0, 0).trimmed();
+        for (const Held &message : guard.held_) {
+            if (aboutThePlatform(message.category)) {
+                why = message.text.trimmed();
+                break;
+            }
+        }
+        line = translated(QT_TRANSLATE_NOOP("main",
+                              "resomar : aucun écran où ouvrir la fenêtre (%1) ; pour la lancer "
+                              "sans écran : xvfb-run %2\n"))
+                   .arg(printable(why), printable(arguments.value(0, "resomar")));
+    }
+    std::fputs(qPrintable(line), stderr);
     std::fflush(stderr);
     std::_Exit(1);
-}
-
-QString whyNoPlatform(const QStringList &arguments, const QProcessEnvironment &environment,
-    const QStringList &platformPlugins)
-{
-    QString requested = qtOption(arguments, "platform");
-    if (requested.isEmpty())
-        requested = environment.value("QT_QPA_PLATFORM");
-    const QString wayland = environment.value("WAYLAND_DISPLAY");
-    if (requested.isEmpty()) {
-        // What Qt tries by itself: Wayland first in a Wayland session, then X.
-        const bool waylandSession
-            = !wayland.isEmpty() || environment.value("XDG_SESSION_TYPE") == "wayland";
-        requested = waylandSession ? "wayland;xcb" : "xcb";
-    }
-    // A list such as "wayland;xcb" is tried in order; "xcb:option=value" carries options.
-    const QStringList keys = requested.split(';', Qt::SkipEmptyParts);
-    for (const QString &platform : keys) {
-        const QString key = platform.section(':', 0, 0);
-        if (!installed(key, platformPlugins)) {
-            return key.startsWith("wayland")
-                ? QCoreApplication::translate("main", "the qt6-wayland package is not installed")
-                : QCoreApplication::translate("main", "Qt has no \"%1\" platform plugin").arg(key);
-        }
-    }
-
-    const QString first = keys.value(0).section(':', 0, 0);
-    if (first.startsWith("wayland")) {
-        return QCoreApplication::translate("main", "no Wayland compositor answers on %1")
-            .arg(wayland.isEmpty() ? QStringLiteral("wayland-0") : wayland);
-    }
-    if (first != "xcb")
-        return QCoreApplication::translate("main", "Qt could not open \"%1\"").arg(first);
-    QString display = qtOption(arguments, "display");
-    if (display.isEmpty())
-        display = environment.value("DISPLAY");
-    if (display.isEmpty())
-        return QCoreApplication::translate("main", "DISPLAY is not set");
-    return QCoreApplication::translate("main", "no X server answers on %1").arg(display);
-}
-
-QStringList installedPlatformPlugins()
-{
-    QStringList folders;
-    const QString own = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
-    if (!own.isEmpty())
-        folders << own;
-    for (const QString &path : QCoreApplication::libraryPaths())
-        folders << path + "/platforms";
-    QStringList files;
-    for (const QString &folder : folders)
-        files << QDir(folder).entryList({"*.so"}, QDir::Files);
-    return files;
-}
-
-QString noPlatformMessage(const QString &why, const QString &program)
-{
-    return QCoreApplication::translate("main",
-        "resomar: no display to open the window on (%1); to run it without a screen: xvfb-run "
-        "%2\n")
-        .arg(why, program);
 }
 
 QString unusableScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen || screen->depth() >= 16)
+    if (!screen || screen->depth() >= 15)
         return {};
     return QCoreApplication::translate(
-        "main", "resomar : l'écran n'a que %1 bits par pixel ; il en faut au moins 16.\n")
+        "main", "resomar : l'écran n'a que %1 bits par pixel ; il en faut au moins 15.\n")
         .arg(screen->depth());
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QProcessEnvironment>
 #include <QString>
-#include <QStringList>
 #include <QtGlobal>
 #include <mutex>
 #include <vector>
@@ -14,14 +12,22 @@
 
 namespace app {
 
+// Puts /dev/null in the place of any of the three standard descriptors that is closed, before
+// anything else opens a file: else the X connection takes descriptor 2 and Qt's first warning is
+// written into it. Each is opened the other way round (standard output read-only), so that using
+// it still fails as on a closed one ("--help >&-" is a write error) without reaching another file.
+void occupyClosedStandardStreams();
+
 // While the application object is made, holds Qt's messages back. If Qt then gives up because no
-// platform opens (its fatal message, followed by an abort), prints one line saying what is
-// missing and ends the program with status 1. release(), or the destructor, hands the held
-// messages on to the previous handler and puts it back. One guard at a time.
+// platform opens (its fatal message, followed by an abort), prints one line with Qt's reason, in
+// the user's language, and ends the program with status 1. release(), or the destructor, hands
+// the held messages on to the previous handler and puts it back, less what came up to Qt's last
+// platform warning: that was said of a platform that did not open, since one did (a Wayland
+// session falling back to X says two or three lines otherwise). One guard at a time.
 class PlatformGuard
 {
 public:
-    PlatformGuard(int argc, char **argv);
+    PlatformGuard(int &argc, char **argv);
     ~PlatformGuard();
     PlatformGuard(const PlatformGuard &) = delete;
     PlatformGuard &operator=(const PlatformGuard &) = delete;
@@ -38,24 +44,13 @@ private:
     };
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text);
 
-    QStringList arguments_;
+    int &argc_; // Qt takes its own options out of these as it goes
+    char **argv_;
     QtMessageHandler previous_ = nullptr;
     std::mutex heldLock_; // Qt's threads may speak while the application is made
     std::vector<Held> held_;
     bool active_ = true;
 };
-
-// Why no platform could be opened, in a few words, from the command line as given (Qt's own
-// -platform and -display options included), the environment and the platform plugins installed
-// (file names such as "libqxcb.so").
-[[nodiscard]] QString whyNoPlatform(const QStringList &arguments,
-    const QProcessEnvironment &environment, const QStringList &platformPlugins);
-
-// The platform plugins' file names in every folder Qt looks in.
-[[nodiscard]] QStringList installedPlatformPlugins();
-
-// The one line said when no platform opens.
-[[nodiscard]] QString noPlatformMessage(const QString &why, const QString &program);
 
 // Once the application exists: a refusal in one line when its screen cannot be used (Qt 6.4 crashes
 // on an 8-bit X display as soon as a text box takes focus), or an empty text.

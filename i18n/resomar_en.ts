@@ -59,12 +59,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>resomar : l&apos;écran n&apos;a que %1 bits par pixel ; il en faut au moins 16.
-</source>
-        <translation>resomar: the screen has only %1 bits per pixel; it needs at least 16.
-</translation>
-    </message>
-    <message>
         <source>Utilisation : resomar [options]
 Calculatrice d&apos;adressage IPv4 : deux réseaux identiques ?, calcul d&apos;un masque de sous-réseaux, somme binaire.
 
@@ -110,6 +104,30 @@ Qt&apos;s standard options are understood too: -platform, -display, -style, etc.
         <translation>resomar: unexpected argument: %1
 </translation>
     </message>
+    <message>
+        <source>resomar : il manque la valeur de l&apos;option %1
+</source>
+        <translation>resomar: option %1 needs a value
+</translation>
+    </message>
+    <message>
+        <source>resomar : erreur d&apos;écriture : %1
+</source>
+        <translation>resomar: write error: %1
+</translation>
+    </message>
+    <message>
+        <source>resomar : aucun écran où ouvrir la fenêtre (%1) ; pour la lancer sans écran : xvfb-run %2
+</source>
+        <translation>resomar: no display to open the window on (%1); to run it without a screen: xvfb-run %2
+</translation>
+    </message>
+    <message>
+        <source>resomar : l&apos;écran n&apos;a que %1 bits par pixel ; il en faut au moins 15.
+</source>
+        <translation>resomar: the screen has only %1 bits per pixel; it needs at least 15.
+</translation>
+    </message>
 </context>
 <context>
     <name>ui::Apropos</name>
@@ -117,7 +135,7 @@ Qt&apos;s standard options are understood too: -platform, -display, -style, etc.
         <source>Calculs d&apos;adressage IPv4
 pour la classe de réseaux</source>
         <translation>IPv4 address calculator
-for the network class</translation>
+for the networking class</translation>
     </message>
     <message>
         <source>À propos de %1</source>

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -16,8 +17,12 @@ void centre(QWidget &window)
         = static_cast<float>(screen.width()) / 2 - static_cast<float>(outer.width()) / 2;
     const float top
         = static_cast<float>(screen.height()) / 2 - static_cast<float>(outer.height()) / 2;
-    // move() places the outer top-left corner, frame included.
-    window.move(screen.x() + qRound(left), screen.y() + qRound(top));
+    // move() places the outer top-left corner, frame included. A window larger than the screen
+    // keeps that corner on what the desktop leaves free: its title bar, tabs and buttons stay
+    // within reach, and only its far edges fall off.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    window.move(std::max(screen.x() + qRound(left), available.x()),
+        std::max(screen.y() + qRound(top), available.y()));
 }
 
 // Watches a window until a window manager has framed it, then centres it again and goes. The

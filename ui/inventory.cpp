@@ -1,5 +1,6 @@
 #include "inventory.hpp"
 
+#include "identity.hpp"
 #include "ui/widgets/button.hpp"
 #include "ui/widgets/text_box.hpp"
 

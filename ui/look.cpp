@@ -100,14 +100,6 @@ QFont classicFont(double points, bool bold, Face face)
     return result;
 }
 
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const int size : {32, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/resomar-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
 void applyLook(QApplication &app)
 {
     // Liberation Sans and Serif share the widths of the fonts the layout was measured with

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QIcon>
 
 class QApplication;
 class QPainter;
@@ -32,10 +31,6 @@ enum class Face { Sans, Serif };
 // The classic raised edge inside rect: white on the top and left, a black outline and a shadow
 // line inside it on the bottom and right.
 void drawRaisedEdge(QPainter &painter, const QRect &rect);
-
-// The program's picture: a computer, drawn 32 pixels square, with doubled drawings for dense
-// screens.
-[[nodiscard]] QIcon programIcon();
 
 // Style, palette, font mapping and default font, for the program and for its tests alike.
 void applyLook(QApplication &app);

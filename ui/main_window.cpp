@@ -2,9 +2,9 @@
 
 #include "access_keys.hpp"
 #include "centring.hpp"
+#include "identity.hpp"
 #include "ui/widgets/tab_control.hpp"
 
-#include <QIcon>
 #include <QPushButton>
 
 namespace ui {
@@ -14,6 +14,10 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
     , pace_(pace)
 {
     setObjectName("Resomar");
+    // Fixed in size, so no maximize button: a window manager reads the buttons from these hints,
+    // not from the size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(programIcon());
     setFixedSize(Twips {0, 0, 7740, 6420}.toPixels().size());
     QPalette palette = this->palette();
@@ -41,17 +45,11 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
 
 void MainWindow::Form_Load()
 {
-    setWindowTitle(caption());
+    setWindowTitle(programCaption());
     centreOnScreen(*this);
     SSpanel_->setTabText(0, tr("&Réseaux Identiques ?"));
     SSpanel_->setTabText(1, tr("&Calcul d'un Masque IP"));
     SSpanel_->setTabText(2, tr("&Somme Binaire"));
-}
-
-QString MainWindow::caption()
-{
-    // RESOMAR_VERSION comes from project() in CMake.
-    return tr("v%1 %2").arg(QStringLiteral(RESOMAR_VERSION), QStringLiteral("Resomar "));
 }
 
 void MainWindow::CMD_Quitter_Click()

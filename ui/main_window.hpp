@@ -30,9 +30,6 @@ public:
     explicit MainWindow(
         MessageBoxes &messages, Pace pace = Pace(Pace::kVerification), QWidget *parent = nullptr);
 
-    // The window's caption, which the splash shows too: the version, then the program's name.
-    [[nodiscard]] static QString caption();
-
     void CMD_Quitter_Click();
     void CMD1_Quitter_Click();
     void CMD2_Quitter_Click();

@@ -1,11 +1,10 @@
 #include "splash.hpp"
 
 #include "centring.hpp"
+#include "identity.hpp"
 #include "inventory.hpp"
-#include "main_window.hpp"
 
 #include <QMouseEvent>
-#include <QTimer>
 
 namespace ui {
 namespace {
@@ -17,20 +16,16 @@ QString credit()
 
 } // namespace
 
-void TimerSplashClock::wait(
-    std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
-{
-    // Deliberate: a monotonic timer, not the time of day polled in a loop, so a wait begun just
-    // before midnight or across a clock change still lasts two seconds.
-    QTimer::singleShot(duration, Qt::PreciseTimer, context, std::move(done));
-}
-
-Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget *parent)
+Apropos::Apropos(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen)
-    , clock_(clock)
-    , createMainWindow_(std::move(createMainWindow))
+    , wait_(this)
 {
     setObjectName("Apropos");
+    wait_.setObjectName("wait");
+    wait_.setSingleShot(true);
+    wait_.setTimerType(Qt::PreciseTimer);
+    wait_.setInterval(kWait);
+    connect(&wait_, &QTimer::timeout, this, &Apropos::giveWay);
     setWindowTitle(tr("À propos de %1").arg(QStringLiteral("Resomar")));
     setWindowIcon(programIcon());
     setFixedSize(Twips {0, 0, 2895, 1455}.toPixels().size());
@@ -52,10 +47,10 @@ Apropos::Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget
 void Apropos::Form_Load()
 {
     centreOnScreen(*this);
-    LBL_Titre_->setText(MainWindow::caption());
+    LBL_Titre_->setText(programCaption());
     LBL_Version_->setText(credit());
     show();
-    clock_.wait(kWait, this, [this] { giveWay(); });
+    wait_.start();
 }
 
 bool Apropos::eventFilter(QObject *watched, QEvent *event)
@@ -77,11 +72,11 @@ bool Apropos::eventFilter(QObject *watched, QEvent *event)
 void Apropos::giveWay()
 {
     // Whichever comes first, the click or the end of the wait, does it; the other finds it done.
-    if (mainWindow_)
+    if (gone_)
         return;
-    mainWindow_ = createMainWindow_();
-    // The main window is shown before the splash closes, so the program never has no window.
-    mainWindow_->show();
+    gone_ = true;
+    wait_.stop();
+    emit gaveWay();
     close();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
-#include <functional>
 
 class QLabel;
 
@@ -10,34 +10,15 @@ namespace ui {
 
 class Panel3D;
 
-// Starts the splash's wait and calls back once it is over. The real one is a single-shot timer
-// on a monotonic clock; tests end the wait by hand.
-class SplashClock
-{
-public:
-    virtual ~SplashClock() = default;
-    virtual void wait(
-        std::chrono::milliseconds duration, QObject *context, std::function<void()> done)
-        = 0;
-};
-
-class TimerSplashClock final : public SplashClock
-{
-public:
-    void wait(
-        std::chrono::milliseconds duration, QObject *context, std::function<void()> done) override;
-};
-
 // "Apropos", the first window: the program's name, version and icon, for two seconds or until
-// clicked; then it gives way to the main window, created on first use and shown once.
+// clicked; then it gives way, once: it says so (gaveWay), the program shows its main window, and
+// the splash closes. Like QSplashScreen, it knows nothing of the window that follows it.
 class Apropos : public QWidget
 {
     Q_OBJECT
 
 public:
-    using MainWindowFactory = std::function<QWidget *()>;
-
-    Apropos(SplashClock &clock, MainWindowFactory createMainWindow, QWidget *parent = nullptr);
+    explicit Apropos(QWidget *parent = nullptr);
 
     // Centres, captions and shows the splash, and starts its wait.
     void Form_Load();
@@ -49,15 +30,22 @@ public:
 
     static constexpr std::chrono::milliseconds kWait {2000};
 
+signals:
+    // The main window is to show now; the splash closes as soon as the receivers return, so the
+    // program never has no window.
+    void gaveWay();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void giveWay();
 
-    SplashClock &clock_;
-    MainWindowFactory createMainWindow_;
-    QWidget *mainWindow_ = nullptr;
+    // Deliberate: a monotonic single-shot timer, not the time of day polled in a loop, so a wait
+    // begun just before midnight or across a clock change still lasts two seconds. Tests find it
+    // by its name, "wait".
+    QTimer wait_;
+    bool gone_ = false;
     Panel3D *SSPNL_Apropos_;
     QLabel *Picture1_, *LBL_Titre_, *LBL_Version_;
 };

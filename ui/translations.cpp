@@ -2,42 +2,30 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <cstdlib>
+#include <QLocale>
 
 namespace ui {
-namespace {
-
-bool namesEnglish(std::string_view locale)
-{
-    // "en" alone or followed by a territory, a code set or a modifier: en_GB.UTF-8, en@quot.
-    return locale.substr(0, 2) == "en"
-        && (locale.size() == 2
-            || std::string_view("_.@-").find(locale[2]) != std::string_view::npos);
-}
-
-std::string_view variable(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value ? value : "";
-}
-
-} // namespace
-
-Language languageOf(std::string_view language, std::string_view lcAll, std::string_view lcMessages,
-    std::string_view lang)
-{
-    const std::string_view first = language.substr(0, language.find(':'));
-    for (const std::string_view value : {first, lcAll, lcMessages, lang}) {
-        if (!value.empty())
-            return namesEnglish(value) ? Language::English : Language::French;
-    }
-    return Language::French;
-}
 
 Language userLanguage()
 {
-    return languageOf(
-        variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG"));
+#ifdef Q_OS_UNIX
+    // As gettext: under the plain C locale LANGUAGE is not read (C.UTF-8 is not plain C).
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(name);
+        if (value == "C" || value == "POSIX")
+            return Language::French;
+        if (!value.isEmpty())
+            break;
+    }
+#endif
+    // Qt lists the user's languages in order of preference: from LANGUAGE, else LC_ALL,
+    // LC_MESSAGES or LANG, on Unix; from the user's settings on Windows. The first we have wins.
+    for (const QString &name : QLocale::system().uiLanguages()) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::French || language == QLocale::English)
+            return language == QLocale::English ? Language::English : Language::French;
+    }
+    return Language::French;
 }
 
 Translations::Translations(Language language)

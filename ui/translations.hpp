@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QTranslator>
-#include <string_view>
 
 namespace ui {
 
@@ -9,14 +8,9 @@ namespace ui {
 // translation; English comes from the embedded resomar_en.qm.
 enum class Language { French, English };
 
-// The language of the user's interface from the values of LANGUAGE, LC_ALL, LC_MESSAGES and LANG
-// (empty when unset): the first one set decides, LANGUAGE by the first entry of its colon list.
-// English when that value names English ("en", "en_GB.UTF-8"), French for anything else: French,
-// an unknown language, "C", "POSIX", or nothing set at all.
-[[nodiscard]] Language languageOf(std::string_view language, std::string_view lcAll,
-    std::string_view lcMessages, std::string_view lang);
-
-// languageOf() of this process's environment.
+// The language of the user's interface: the first French or English one among the languages the
+// user prefers, in order (LANGUAGE=de:en is English), French when none is either, and French under
+// the plain C locale, whose messages are the program's own.
 [[nodiscard]] Language userLanguage();
 
 // Installs, for as long as it lives, the translators of a language into the application: Qt's own

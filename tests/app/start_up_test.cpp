@@ -1,8 +1,6 @@
 #include "app/command_line.hpp"
-#include "app/platform.hpp"
 #include "app/session_bus.hpp"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -22,74 +20,6 @@ QT_END_NAMESPACE
 
 namespace {
 
-const QStringList kAllPlatforms {"libqxcb.so", "libqoffscreen.so", "libqwayland-generic.so",
-    "libqwayland-egl.so", "libqminimal.so"};
-const QStringList kNoWayland {"libqxcb.so", "libqoffscreen.so", "libqminimal.so"};
-
-struct NoPlatformCase
-{
-    const char *name;
-    QStringList arguments;
-    QStringList environment; // NAME=value
-    QStringList plugins;
-    QString why;
-};
-
-QProcessEnvironment environmentOf(const QStringList &settings)
-{
-    QProcessEnvironment environment;
-    for (const QString &setting : settings)
-        environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
-    return environment;
-}
-
-TEST(WhyNoPlatform, SaysWhatIsMissing)
-{
-    const NoPlatformCase cases[] = {
-        {"nothing set", {"resomar"}, {}, kAllPlatforms, "DISPLAY is not set"},
-        {"X display", {"resomar"}, {"DISPLAY=:97"}, kAllPlatforms, "no X server answers on :97"},
-        {"-display wins", {"resomar", "-display", ":5"}, {"DISPLAY=:97"}, kAllPlatforms,
-            "no X server answers on :5"},
-        {"--display too", {"resomar", "--display", "host:1"}, {}, kAllPlatforms,
-            "no X server answers on host:1"},
-        {"a value is not an option", {"resomar", "-style", "-display"}, {"DISPLAY=:3"},
-            kAllPlatforms, "no X server answers on :3"},
-        {"Wayland session, no plugin", {"resomar"}, {"WAYLAND_DISPLAY=wayland-0"}, kNoWayland,
-            "the qt6-wayland package is not installed"},
-        {"Wayland session type, no plugin", {"resomar"}, {"XDG_SESSION_TYPE=wayland", "DISPLAY=:0"},
-            kNoWayland, "the qt6-wayland package is not installed"},
-        {"Wayland session, nobody answers", {"resomar"}, {"WAYLAND_DISPLAY=wayland-1"},
-            kAllPlatforms, "no Wayland compositor answers on wayland-1"},
-        {"X session, no Wayland plugin needed", {"resomar"}, {"DISPLAY=:2"}, kNoWayland,
-            "no X server answers on :2"},
-        {"-platform wayland, no plugin", {"resomar", "-platform", "wayland"}, {"DISPLAY=:0"},
-            kNoWayland, "the qt6-wayland package is not installed"},
-        {"-platform wayland-egl", {"resomar", "-platform", "wayland-egl"}, {}, kAllPlatforms,
-            "no Wayland compositor answers on wayland-0"},
-        {"-platform wins over the variable", {"resomar", "-platform", "xcb"},
-            {"QT_QPA_PLATFORM=wayland", "DISPLAY=:4"}, kNoWayland, "no X server answers on :4"},
-        {"variable", {"resomar"}, {"QT_QPA_PLATFORM=nosuch"}, kAllPlatforms,
-            "Qt has no \"nosuch\" platform plugin"},
-        {"a list, with options", {"resomar"}, {"QT_QPA_PLATFORM=xcb:dpi=96;nosuch"}, kAllPlatforms,
-            "Qt has no \"nosuch\" platform plugin"},
-        {"no X plugin at all", {"resomar"}, {"DISPLAY=:0"}, {"libqoffscreen.so"},
-            "Qt has no \"xcb\" platform plugin"},
-        {"another platform", {"resomar", "-platform", "vnc"}, {}, {"libqvnc.so"},
-            "Qt could not open \"vnc\""},
-    };
-    for (const NoPlatformCase &c : cases) {
-        EXPECT_EQ(app::whyNoPlatform(c.arguments, environmentOf(c.environment), c.plugins), c.why)
-            << "case: " << c.name;
-    }
-}
-
-TEST(NoPlatformMessage, IsOneLineNamingTheProgram)
-{
-    EXPECT_EQ(app::noPlatformMessage("DISPLAY is not set", "/usr/bin/resomar"),
-        "resomar: no display to open the window on (DISPLAY is not set); to run it without a "
-        "screen: xvfb-run /usr/bin/resomar\n");
-}
-
 struct CommandLineCase
 {
     QStringList arguments;
@@ -107,6 +37,10 @@ TEST(CommandLine, AnswersHelpVersionAndMistakes)
         {{"resomar", "--nosuch", "--help"}, "Utilisation : resomar [options]\n", 0},
         {{"resomar", "--nosuch"}, "resomar : option inconnue : nosuch\n", 1},
         {{"resomar", "fichier"}, "resomar : argument inattendu : fichier\n", 1},
+        {{"resomar", "-display"}, "resomar : il manque la valeur de l'option -display\n", 1},
+        {{"resomar", "-style", "x", "-reverse", "-nosuch"}, "resomar : option inconnue : nosuch\n",
+            1},
+        {{"resomar", "--\x1b[2J\u009b"}, "resomar : option inconnue : \\x1b[2J\\x9b\n", 1},
     };
     for (const CommandLineCase &c : cases) {
         const auto answer = app::answerCommandLine(c.arguments);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on the X screen in DISPLAY and uses it as a person would: the splash
 # comes first, then the main window; its "&Quitter" button ends the program with status 0.
-# Usage: virtual_screen.sh --noreset -- startup_test.sh PROGRAM [--display-option]
+# Usage: virtual_screen.sh --noreset -- startup_test.sh PROGRAM [--display-option|--stderr-closed]
 # It polls the screen while the program starts, so the server must not reset when a client
 # leaves (--noreset). With --display-option the program gets the screen through Qt's -display
 # option instead of DISPLAY.
@@ -31,6 +31,8 @@ fail() {
 
 if [ "${2:-}" = --display-option ]; then
     env -u DISPLAY "$program" -display "$DISPLAY" >"$output" 2>&1 &
+elif [ "${2:-}" = --stderr-closed ]; then # and Qt warns: no XDG_RUNTIME_DIR
+    env -u XDG_RUNTIME_DIR "$program" >"$output" 2>&- &
 else
     "$program" >"$output" 2>&1 &
 fi

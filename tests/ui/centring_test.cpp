@@ -1,4 +1,5 @@
 #include "harness.hpp"
+#include "ui/centring.hpp"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -26,6 +27,19 @@ TEST(CentringTest, TheMainWindowIsCentredWithItsFrameOnceShown)
     window.move(outer.topLeft() + QPoint(40, 30));
     QCoreApplication::processEvents();
     EXPECT_EQ(window.frameGeometry().topLeft(), outer.topLeft() + QPoint(40, 30));
+}
+
+// Larger than the screen one way or the other, it keeps its top-left corner (title bar, tabs,
+// "Quitter") on the screen.
+TEST(CentringTest, AWindowLargerThanTheScreenKeepsItsTopLeftOnIt)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QSize size : {QSize(available.width() * 2, 10), QSize(10, available.height() * 2)}) {
+        QWidget window;
+        window.setFixedSize(size);
+        ui::centreOnScreen(window);
+        EXPECT_TRUE(available.contains(window.pos())) << size.width() << "x" << size.height();
+    }
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "harness.hpp"
-#include "ui/splash.hpp"
+#include "splash_clock.hpp"
 #include "ui/widgets/button.hpp"
 #include "ui/widgets/frame_3d.hpp"
 #include "ui/widgets/line_shape.hpp"
@@ -279,16 +279,10 @@ TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAndAsTheHandlersWriteThem)
     EXPECT_EQ(misfits(window), QStringList()) << "binary panel, second network";
 }
 
-// Holds the splash's wait for ever.
-struct StoppedClock : ui::SplashClock
-{
-    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
-};
-
 TEST_P(CaptionFitTest, FitsTheSplashsTitleAndCredit)
 {
-    StoppedClock clock;
-    ui::Apropos splash(clock, [this] { return &window; });
+    ui::Apropos splash;
+    test::SplashClock clock(splash);
     splash.Form_Load();
     EXPECT_EQ(misfits(splash), QStringList());
 }

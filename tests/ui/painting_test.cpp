@@ -1,7 +1,7 @@
 #include "harness.hpp"
+#include "ui/splash.hpp"
 #include "ui/widgets/line_shape.hpp"
 #include "ui/widgets/panel_3d.hpp"
-#include "ui/splash.hpp"
 #include "ui/widgets/tab_control.hpp"
 
 #include <QApplication>
@@ -108,12 +108,6 @@ TEST_F(PaintingTest, DrawsTheOutlineOfEveryFrameOfATab)
     }
 }
 
-// A splash clock whose wait never ends.
-struct HeldClock : ui::SplashClock
-{
-    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
-};
-
 // Every label keeps its row's horizontal alignment and starts its text at the top of its box.
 void expectLabelsFromTheTop(const QWidget &window, const std::map<QString, Qt::Alignment> &across)
 {
@@ -135,8 +129,7 @@ TEST_F(PaintingTest, LabelsDrawTheirTextFromTheTop)
     expectLabelsFromTheTop(window,
         {{"Label1", Qt::AlignHCenter}, {"Slash", Qt::AlignHCenter},
             {"LBL_ListeReseau", Qt::AlignRight}});
-    HeldClock clock;
-    const ui::Apropos splash(clock, []() -> QWidget * { return nullptr; });
+    const ui::Apropos splash;
     expectLabelsFromTheTop(
         splash, {{"LBL_Titre", Qt::AlignHCenter}, {"LBL_Version", Qt::AlignHCenter}});
 }

@@ -1,36 +1,19 @@
 #include "harness.hpp"
-#include "ui/splash.hpp"
+#include "splash_clock.hpp"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QSignalSpy>
 
 namespace {
-
-// Holds the splash's wait until the test ends it.
-struct ManualClock : ui::SplashClock
-{
-    std::function<void()> done;
-    std::chrono::milliseconds asked {};
-
-    void wait(
-        std::chrono::milliseconds duration, QObject *, std::function<void()> callback) override
-    {
-        asked = duration;
-        done = std::move(callback);
-    }
-};
 
 class SplashTest : public ::testing::Test
 {
 protected:
-    ManualClock clock;
-    int created = 0;
-    QWidget main;
-    ui::Apropos splash {clock, [this] {
-                            ++created;
-                            return &main;
-                        }};
+    ui::Apropos splash;
+    test::SplashClock clock {splash};
+    QSignalSpy gaveWay {&splash, &ui::Apropos::gaveWay};
     test::WindowDriver driver {splash};
 };
 
@@ -49,37 +32,34 @@ TEST_F(SplashTest, ShowsTheTitleCentredAndWaitsTwoSeconds)
     const QRect outer = splash.frameGeometry();
     EXPECT_NEAR(outer.x(), screen.width() / 2.0 - outer.width() / 2.0, 1);
     EXPECT_NEAR(outer.y(), screen.height() / 2.0 - outer.height() / 2.0, 1);
-    EXPECT_EQ(clock.asked, std::chrono::milliseconds(2000));
-    EXPECT_EQ(created, 0);
-    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(clock.asked(), std::chrono::milliseconds(2000));
+    EXPECT_EQ(gaveWay.count(), 0);
 }
 
-TEST_F(SplashTest, GivesWayToTheMainWindowWhenTheWaitEnds)
+TEST_F(SplashTest, GivesWayWhenTheWaitEndsWhileStillShown)
 {
     splash.Form_Load();
-    clock.done();
-    EXPECT_EQ(created, 1);
-    EXPECT_TRUE(main.isVisible());
+    bool shownWhenGivingWay = false;
+    QObject::connect(
+        &splash, &ui::Apropos::gaveWay, &splash, [&] { shownWhenGivingWay = splash.isVisible(); });
+    clock.end();
+    EXPECT_EQ(gaveWay.count(), 1);
+    EXPECT_TRUE(shownWhenGivingWay) << "the program would have no window for a moment";
     EXPECT_FALSE(splash.isVisible());
 }
 
-TEST_F(SplashTest, AClickOnAnyPartGivesWayAtOnceAndOnlyOnce)
+TEST(SplashClickTest, AClickOnAnyPartGivesWayAtOnceAndOnlyOnce)
 {
     for (const char *name : {"LBL_Titre", "LBL_Version", "Picture1", "SSPNL_Apropos"}) {
-        ManualClock ownClock;
-        int count = 0;
-        QWidget window;
-        ui::Apropos own(ownClock, [&] {
-            ++count;
-            return &window;
-        });
+        ui::Apropos own;
+        test::SplashClock clock(own);
+        QSignalSpy gaveWay(&own, &ui::Apropos::gaveWay);
         own.Form_Load();
         test::WindowDriver(own).click(name, QPoint(2, 2));
-        EXPECT_EQ(count, 1) << name;
-        EXPECT_TRUE(window.isVisible()) << name;
+        EXPECT_EQ(gaveWay.count(), 1) << name;
         EXPECT_FALSE(own.isVisible()) << name;
-        ownClock.done();
-        EXPECT_EQ(count, 1) << name;
+        clock.end();
+        EXPECT_EQ(gaveWay.count(), 1) << name;
     }
 }
 

@@ -2,10 +2,10 @@
 #include "core/same_network.hpp"
 #include "core/subnet_planning.hpp"
 #include "harness.hpp"
-#include "ui/widgets/captioned.hpp"
+#include "splash_clock.hpp"
 #include "ui/core_text.hpp"
-#include "ui/splash.hpp"
 #include "ui/translations.hpp"
+#include "ui/widgets/captioned.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,40 +20,6 @@
 namespace {
 
 using ui::Language;
-
-struct Environment
-{
-    const char *language, *lcAll, *lcMessages, *lang;
-    Language expected;
-};
-
-TEST(LanguageTest, TheFirstVariableSetDecidesAndOnlyEnglishLeavesFrench)
-{
-    const Environment cases[] = {
-        {"", "", "", "", Language::French},
-        {"", "", "", "C", Language::French},
-        {"", "", "", "POSIX", Language::French},
-        {"", "C.UTF-8", "", "en_US.UTF-8", Language::French},
-        {"", "", "", "fr_FR.UTF-8", Language::French},
-        {"", "", "", "de_DE.UTF-8", Language::French},
-        {"", "", "", "en_GB.UTF-8", Language::English},
-        {"", "", "", "en", Language::English},
-        {"", "", "en_US.UTF-8", "fr_FR.UTF-8", Language::English},
-        {"", "en_US.UTF-8", "fr_FR.UTF-8", "fr_FR.UTF-8", Language::English},
-        {"", "en@quot", "", "", Language::English},
-        {"en_GB:fr", "fr_FR.UTF-8", "", "fr_FR.UTF-8", Language::English},
-        {"fr:en", "en_US.UTF-8", "", "en_US.UTF-8", Language::French},
-        {"de:en", "", "", "en_US.UTF-8", Language::French},
-        {":en", "", "", "fr_FR.UTF-8", Language::French}, // an empty first entry is no entry
-        {"", "", "", "eo.UTF-8", Language::French},
-        {"", "", "", "english", Language::French},
-    };
-    for (const Environment &c : cases) {
-        EXPECT_EQ(ui::languageOf(c.language, c.lcAll, c.lcMessages, c.lang), c.expected)
-            << "LANGUAGE=" << c.language << " LC_ALL=" << c.lcAll << " LC_MESSAGES=" << c.lcMessages
-            << " LANG=" << c.lang;
-    }
-}
 
 class TranslatedMenuTest : public test::WindowTest
 {
@@ -182,12 +148,6 @@ void useEveryTab(test::OwnMainWindow &own)
     own.typeOver("Nombre2", "100");
 }
 
-// Holds the splash's wait for ever.
-struct StoppedClock : ui::SplashClock
-{
-    void wait(std::chrono::milliseconds, QObject *, std::function<void()>) override { }
-};
-
 Seen seeInTheLanguageInstalled()
 {
     Seen seen;
@@ -201,8 +161,8 @@ Seen seeInTheLanguageInstalled()
         seen.sources.insert(message.text.source());
     }
 
-    StoppedClock clock;
-    ui::Apropos splash(clock, [&] { return &own.window; });
+    ui::Apropos splash;
+    test::SplashClock clock(splash);
     splash.Form_Load();
     seen.splash = shownTexts(splash);
     return seen;
