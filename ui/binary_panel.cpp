@@ -18,7 +18,7 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *network1, Pan
     , network1_(network1)
     , network2_(network2)
 {
-    const Look hiddenBold {.font = bold(), .hidden = true};
+    const WidgetLook hiddenBold {.font = bold(), .hidden = true};
     const PanelLook topLeft {.placement = Panel3D::Placement::TopLeft};
     SSPanelAffichage_ = inv.panel(frame1, "SSPanelAffichage", {120, 2520, 7215, 2580}, 115,
         tr("Affichage Binaire 1er Réseau IP"),
@@ -32,9 +32,7 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *network1, Pan
         tr("Résultat"), hiddenBold, topLeft);
     CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
         122, tr("2ème Réseau IP"),
-        {.font = bold(),
-            .back = kShadow,
-            .accessible = tr("Afficher l'autre réseau en binaire")});
+        {.font = bold(), .back = kShadow, .accessible = tr("Afficher l'autre réseau en binaire")});
     // The address, mask and network rows, each in its own panel.
     const struct
     {

@@ -46,7 +46,7 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
     QLineEdit **numbers[3] = {&Nombre1_, &Nombre2_, &Nombre3_};
     BitBoxes *bits[3] = {&Bit1_, &Bit2_, &Bit3_};
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
-    const Look bit {.font = classicFont(6.75, true, Face::Serif), .disabled = true};
+    const WidgetLook bit {.font = classicFont(6.75, true, Face::Serif), .disabled = true};
     for (int r = 0; r < 3; ++r) {
         const Row &row = rows[r];
         Panel3D *outer = inv.panel(frame5, row.panel, {120, row.top, 7095, 735}, row.panelFocus,
@@ -58,7 +58,7 @@ BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messag
             tr(" Représentation binaire "), {.font = bold()}, leftMiddle);
         for (int p = 0; p < 8; ++p) {
             // The bit boxes stand under the exponents 7 to 0 and the weights 128 to 1.
-            Look named = bit;
+            WidgetLook named = bit;
             named.accessible = tr(row.bitName).arg(7 - p).arg(1 << (7 - p));
             QLineEdit *box = inv.textBox(inner, element(row.bits, p),
                 {2160 + 240 * p, 120, 255, 285}, row.bitsBase + row.bitsStep * p,

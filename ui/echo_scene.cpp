@@ -30,7 +30,7 @@ EchoScene::EchoScene(Inventory &inv, QWidget *frame1, Pace &pace)
     : QObject(frame1)
     , pace_(pace)
 {
-    const Look hidden {.hidden = true};
+    const WidgetLook hidden {.hidden = true};
     PICT_PC1_ = inv.picture(frame1, "PICT_PC1", {120, 4440, 480, 480}, 34, hidden);
     PICT_PC2_ = inv.picture(frame1, "PICT_PC2", {6840, 4440, 480, 480}, 33, hidden);
     LINE_Ping_ = inv.line(frame1, "LINE_Ping", {600, 4755}, {1005, 4755}, Qt::black, 2, true);

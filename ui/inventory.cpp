@@ -11,8 +11,8 @@
 namespace ui {
 namespace {
 
-void colour(
-    QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole, const Look &look)
+void colour(QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole,
+    const WidgetLook &look)
 {
     QPalette palette = widget->palette();
     // In every colour group: a widget the inventory colours keeps its colours when disabled.
@@ -28,7 +28,7 @@ void colour(
 } // namespace
 
 template <typename W>
-W *Inventory::place(W *widget, const QString &name, Twips at, int focus, const Look &look)
+W *Inventory::place(W *widget, const QString &name, Twips at, int focus, const WidgetLook &look)
 {
     widget->setObjectName(name);
     widget->setGeometry(at.toPixels());
@@ -42,8 +42,8 @@ W *Inventory::place(W *widget, const QString &name, Twips at, int focus, const L
     return widget;
 }
 
-QLabel *Inventory::label(
-    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QLabel *Inventory::label(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
+    const WidgetLook &look)
 {
     auto *label = new QLabel(text, in);
     label->setAlignment(look.align | Qt::AlignTop);
@@ -52,7 +52,8 @@ QLabel *Inventory::label(
     return place(label, name, at, focus, look);
 }
 
-QLabel *Inventory::picture(QWidget *in, const QString &name, Twips at, int focus, const Look &look)
+QLabel *Inventory::picture(
+    QWidget *in, const QString &name, Twips at, int focus, const WidgetLook &look)
 {
     auto *picture = new QLabel(in);
     picture->setPixmap(programIcon().pixmap(32, 32));
@@ -61,8 +62,8 @@ QLabel *Inventory::picture(QWidget *in, const QString &name, Twips at, int focus
     return place(picture, name, at, focus, look);
 }
 
-QLineEdit *Inventory::textBox(
-    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QLineEdit *Inventory::textBox(QWidget *in, const QString &name, Twips at, int focus,
+    const QString &text, const WidgetLook &look)
 {
     auto *box = new TextBox(text, in);
     // Boxes take text of any length, as pasted.
@@ -72,8 +73,8 @@ QLineEdit *Inventory::textBox(
     return place(box, name, at, focus, look);
 }
 
-QPushButton *Inventory::button(
-    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QPushButton *Inventory::button(QWidget *in, const QString &name, Twips at, int focus,
+    const QString &text, const WidgetLook &look)
 {
     auto *button = new Button(text, in);
     button->setAutoDefault(false);
@@ -81,16 +82,16 @@ QPushButton *Inventory::button(
     return place(button, name, at, focus, look);
 }
 
-QCheckBox *Inventory::checkBox(
-    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QCheckBox *Inventory::checkBox(QWidget *in, const QString &name, Twips at, int focus,
+    const QString &text, const WidgetLook &look)
 {
     auto *box = new QCheckBox(text, in);
     colour(box, QPalette::WindowText, QPalette::Window, look);
     return place(box, name, at, focus, look);
 }
 
-QRadioButton *Inventory::option(
-    QWidget *in, const QString &name, Twips at, int focus, const QString &text, const Look &look)
+QRadioButton *Inventory::option(QWidget *in, const QString &name, Twips at, int focus,
+    const QString &text, const WidgetLook &look)
 {
     auto *option = new QRadioButton(text, in);
     colour(option, QPalette::WindowText, QPalette::Window, look);
@@ -98,13 +99,13 @@ QRadioButton *Inventory::option(
 }
 
 QListWidget *Inventory::list(
-    QWidget *in, const QString &name, Twips at, int focus, const Look &look)
+    QWidget *in, const QString &name, Twips at, int focus, const WidgetLook &look)
 {
     return place(new QListWidget(in), name, at, focus, look);
 }
 
 Panel3D *Inventory::panel(QWidget *in, const QString &name, Twips at, int focus,
-    const QString &caption, const Look &look, const PanelLook &panelLook)
+    const QString &caption, const WidgetLook &look, const PanelLook &panelLook)
 {
     auto *panel = new Panel3D(in);
     panel->setCaption(caption);
@@ -118,8 +119,8 @@ Panel3D *Inventory::panel(QWidget *in, const QString &name, Twips at, int focus,
     return place(panel, name, at, focus, look);
 }
 
-Frame3D *Inventory::frame(
-    QWidget *in, const QString &name, Twips at, int focus, const QString &caption, const Look &look)
+Frame3D *Inventory::frame(QWidget *in, const QString &name, Twips at, int focus,
+    const QString &caption, const WidgetLook &look)
 {
     auto *frame = new Frame3D(in);
     frame->setCaption(caption);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "look.hpp"
+#include "twips.hpp"
 #include "ui/widgets/frame_3d.hpp"
 #include "ui/widgets/line_shape.hpp"
-#include "look.hpp"
 #include "ui/widgets/panel_3d.hpp"
-#include "twips.hpp"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,7 +18,7 @@
 namespace ui {
 
 // How one widget of the inventory looks at start. Unset colours keep the palette's.
-struct Look
+struct WidgetLook
 {
     QFont font = regular();
     QColor text {};
@@ -48,21 +48,23 @@ public:
     static constexpr int kNoFocus = -1;
 
     QLabel *label(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
-        const Look &look = {});
-    QLabel *picture(QWidget *in, const QString &name, Twips at, int focus, const Look &look = {});
+        const WidgetLook &look = {});
+    QLabel *picture(
+        QWidget *in, const QString &name, Twips at, int focus, const WidgetLook &look = {});
     QLineEdit *textBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
-        const Look &look = {});
+        const WidgetLook &look = {});
     QPushButton *button(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
-        const Look &look = {});
+        const WidgetLook &look = {});
     QCheckBox *checkBox(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
-        const Look &look = {});
+        const WidgetLook &look = {});
     QRadioButton *option(QWidget *in, const QString &name, Twips at, int focus, const QString &text,
-        const Look &look = {});
-    QListWidget *list(QWidget *in, const QString &name, Twips at, int focus, const Look &look = {});
+        const WidgetLook &look = {});
+    QListWidget *list(
+        QWidget *in, const QString &name, Twips at, int focus, const WidgetLook &look = {});
     Panel3D *panel(QWidget *in, const QString &name, Twips at, int focus, const QString &caption,
-        const Look &look = {}, const PanelLook &panelLook = {});
+        const WidgetLook &look = {}, const PanelLook &panelLook = {});
     Frame3D *frame(QWidget *in, const QString &name, Twips at, int focus, const QString &caption,
-        const Look &look = {});
+        const WidgetLook &look = {});
     // A line from (x1, y1) to (x2, y2), in twips in its container.
     LineShape *line(QWidget *in, const QString &name, QPointF from, QPointF to, const QColor &color,
         int width, bool hidden);
@@ -74,7 +76,7 @@ public:
 
 private:
     template <typename W>
-    W *place(W *widget, const QString &name, Twips at, int focus, const Look &look);
+    W *place(W *widget, const QString &name, Twips at, int focus, const WidgetLook &look);
 
     std::vector<std::pair<int, QWidget *>> focus_;
 };

@@ -73,7 +73,7 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
 
     for (int i = 0; i < 4; ++i) {
         const auto octet = [i](const QString &name) {
-            return Look {
+            return WidgetLook {
                 .font = classicFont(9.75, true), .disabled = true, .accessible = name.arg(i + 1)};
         };
         Adresse1_[i] = inv.textBox(panel12, element("Adresse1", i), {120 + 600 * i, 120, 495, 360},
