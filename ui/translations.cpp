@@ -31,7 +31,9 @@ Language userLanguage()
 Translations::Translations(Language language)
 {
     const QString code = language == Language::English ? "en" : "fr";
-    if (qt_.load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // Qt's own texts: from the system's Qt on Linux, built in on Windows (packaging/windows).
+    if (qt_.load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || qt_.load("qtbase_" + code, QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(&qt_);
     if (language == Language::English && program_.load(":/i18n/resomar_en.qm"))
         QCoreApplication::installTranslator(&program_);
