@@ -98,10 +98,6 @@ def first(nodes, role):
     return next((node for node in nodes if node.getRole() == role), None)
 
 
-def has(node, state):
-    return node.getState().contains(state)
-
-
 def names(root, roles):
     return [node.name for node in walk(root) if node.getRole() in roles]
 
@@ -179,11 +175,10 @@ def close(app, window):
     ok = find(window, pyatspi.ROLE_PUSH_BUTTON, "OK")
     check(ok is not None, "a message box without its OK button")
     press(ok)
-    wait_for("the message box to close", lambda: message_box_gone(app, window))
-
-
-def message_box_gone(app, window):
-    return all(child != window or not showing(child) for child in app if child is not None)
+    wait_for(
+        "the message box to close",
+        lambda: all(child != window or not showing(child) for child in app if child is not None),
+    )
 
 
 def main(program):
@@ -271,7 +266,7 @@ def run(process):
     verification = find(
         window, pyatspi.ROLE_PUSH_BUTTON, "Vérifier si les deux réseaux sont identiques"
     )
-    wait_for("the verification enabled", lambda: has(verification, pyatspi.STATE_ENABLED))
+    wait_for("the verification enabled", lambda: verification.getState().contains(pyatspi.STATE_ENABLED))
     forget_events(window)
     click(verification)
     close(app, wait_for("the verdict's message box", lambda: message_box(app, "Vérification", SAME)))

@@ -8,13 +8,7 @@
 
 namespace {
 
-class AccessibilityTest : public test::WindowTest
-{
-protected:
-    AccessibilityTest()
-        : WindowTest(1)
-    { }
-};
+using AccessibilityTest = test::OnTab<1>;
 
 TEST_F(AccessibilityTest, EveryControlHasItsOwnFrenchName)
 {

@@ -9,23 +9,19 @@ namespace {
 
 const QColor kHighlightText {0, 0, 255}, kHighlightBack {255, 192, 192}, kGrey {192, 192, 192};
 
-class BinaryPanelTest : public test::WindowTest
+class BinaryPanelTest : public test::OnTab<0>
 {
 protected:
-    BinaryPanelTest()
-        : WindowTest(0)
-    { }
-
-    void setNetworks(const QStringList &address1, const QStringList &address2)
+    // Verifies 192.168.<one>.0 against 192.168.<two>.0.
+    void verify(const char *one, const char *two)
     {
-        for (int i = 0; i < 4; ++i) {
-            box(QStringLiteral("AdresseIP1(%1)").arg(i))->setText(address1[i]);
-            box(QStringLiteral("AdresseIP2(%1)").arg(i))->setText(address2[i]);
-        }
-        messages.shown.clear();
-        click("CMD_Verification");
-        ASSERT_EQ(messages.shown.size(), 1u);
-        ASSERT_EQ(messages.shown[0].title, "Vérification");
+        verifyAddresses({"192", "168", one, "0"}, {"192", "168", two, "0"});
+    }
+    // Both networks verified, the panel on show.
+    void showPanel()
+    {
+        verify("1", "2");
+        toggleCheck();
     }
 
     // The three rows of a class C network 192.168.<third>.0 with the mask 255.255.255.0.
@@ -61,14 +57,16 @@ protected:
         EXPECT_EQ(off->backColor(), kGrey);
         return second ? 2 : 1;
     }
+    // The network on show and its rows.
+    using Shown = std::pair<int, QStringList>;
+    Shown shown() { return {shownNetwork(), shownRows()}; }
     std::int16_t flag() { return find<ui::BinaryPanel>({})->Reseau1_Affiche(); }
 };
 
 TEST_F(BinaryPanelTest, CheckingBeforeAnyVerificationShowsEmptyRows)
 {
     toggleCheck();
-    EXPECT_EQ(shownNetwork(), 1);
-    EXPECT_EQ(shownRows(), (QStringList {"", "", ""}));
+    EXPECT_EQ(shown(), Shown(1, (QStringList {"", "", ""})));
     for (const char *name : {"SSPanel14", "SSPanel15", "SSPanel16"})
         EXPECT_TRUE(find(name)->isVisible()) << name;
     EXPECT_EQ(flag(), 1);
@@ -76,56 +74,44 @@ TEST_F(BinaryPanelTest, CheckingBeforeAnyVerificationShowsEmptyRows)
 
 TEST_F(BinaryPanelTest, SwitchesBetweenTheStoredRowsOfBothNetworks)
 {
-    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
-    toggleCheck();
-    EXPECT_EQ(shownNetwork(), 1);
-    EXPECT_EQ(shownRows(), rowsOf("1"));
+    showPanel();
+    EXPECT_EQ(shown(), Shown(1, rowsOf("1")));
     switchNetwork();
-    EXPECT_EQ(shownNetwork(), 2);
-    EXPECT_EQ(shownRows(), rowsOf("2"));
+    EXPECT_EQ(shown(), Shown(2, rowsOf("2")));
     EXPECT_EQ(flag(), 0);
     switchNetwork();
-    EXPECT_EQ(shownNetwork(), 1);
-    EXPECT_EQ(shownRows(), rowsOf("1"));
+    EXPECT_EQ(shown(), Shown(1, rowsOf("1")));
     EXPECT_EQ(flag(), 1);
 }
 
 TEST_F(BinaryPanelTest, ATabChangeDoesNotMakeTheButtonShowTheSameNetwork)
 {
-    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
-    toggleCheck();
+    showPanel();
     select(1);
     select(0);
     EXPECT_EQ(shownNetwork(), 1);
     switchNetwork();
-    EXPECT_EQ(shownNetwork(), 2);
-    EXPECT_EQ(shownRows(), rowsOf("2"));
+    EXPECT_EQ(shown(), Shown(2, rowsOf("2")));
 }
 
 TEST_F(BinaryPanelTest, AVerificationKeepsTheNetworkOnShowInTheBoxes)
 {
-    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
-    toggleCheck();
-    setNetworks({"192", "168", "3", "0"}, {"192", "168", "4", "0"});
-    EXPECT_EQ(shownNetwork(), 1);
-    EXPECT_EQ(shownRows(), rowsOf("3"));
+    showPanel();
+    verify("3", "4");
+    EXPECT_EQ(shown(), Shown(1, rowsOf("3")));
     switchNetwork();
-    EXPECT_EQ(shownNetwork(), 2);
-    EXPECT_EQ(shownRows(), rowsOf("4"));
+    EXPECT_EQ(shown(), Shown(2, rowsOf("4")));
 
-    setNetworks({"192", "168", "5", "0"}, {"192", "168", "6", "0"});
-    EXPECT_EQ(shownNetwork(), 2);
-    EXPECT_EQ(shownRows(), rowsOf("6"));
+    verify("5", "6");
+    EXPECT_EQ(shown(), Shown(2, rowsOf("6")));
     EXPECT_EQ(flag(), 0);
     switchNetwork();
-    EXPECT_EQ(shownNetwork(), 1);
-    EXPECT_EQ(shownRows(), rowsOf("5"));
+    EXPECT_EQ(shown(), Shown(1, rowsOf("5")));
 }
 
 TEST_F(BinaryPanelTest, UncheckingHidesAndGreysAndRecheckingShowsNetworkOne)
 {
-    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
-    toggleCheck();
+    showPanel();
     switchNetwork();
     toggleCheck();
     EXPECT_EQ(shownNetwork(), 0);
@@ -137,14 +123,12 @@ TEST_F(BinaryPanelTest, UncheckingHidesAndGreysAndRecheckingShowsNetworkOne)
     }
     EXPECT_EQ(flag(), 0);
     toggleCheck();
-    EXPECT_EQ(shownNetwork(), 1);
-    EXPECT_EQ(shownRows(), rowsOf("1"));
+    EXPECT_EQ(shown(), Shown(1, rowsOf("1")));
 }
 
 TEST_F(BinaryPanelTest, ThePanelCoversTheFinishedScene)
 {
-    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
-    toggleCheck();
+    showPanel();
     auto *frame = find("Frame1");
     auto *panel = find("SSPanelAffichage");
     for (const char *name : {"PICT_PC1", "PICT_PC2", "LBL_Ping", "LBL_echo"}) {
@@ -156,8 +140,7 @@ TEST_F(BinaryPanelTest, ThePanelCoversTheFinishedScene)
 
 TEST_F(BinaryPanelTest, ClearForgetsTheStoredRows)
 {
-    setNetworks({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
-    toggleCheck();
+    showPanel();
     click("CMD_Effacer");
     EXPECT_EQ(shownNetwork(), 0);
     EXPECT_FALSE(find<QCheckBox>("SSCHK_AffichageBinaire")->isChecked());

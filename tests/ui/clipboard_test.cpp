@@ -51,11 +51,12 @@ protected:
         EXPECT_EQ(list->count(), 6);
         return list;
     }
-    static QString lines(const QListWidget *list, std::initializer_list<int> rows)
+    // The plan's lines of the given rows, as copied.
+    QString lines(std::initializer_list<int> rows)
     {
         QStringList result;
         for (int row : rows)
-            result << list->item(row)->text();
+            result << items("LST_Reseau")[row];
         return result.join('\n');
     }
 };
@@ -68,7 +69,7 @@ TEST_F(ClipboardTest, CtrlAThenCtrlCCopiesTheWholePlanOneLinePerSubnet)
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(list->selectedItems().size(), 6);
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard(), lines(list, {0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(clipboard(), lines({0, 1, 2, 3, 4, 5}));
     EXPECT_TRUE(clipboard().startsWith("128.000.32.001---->128.000.63.254\n"));
 }
 
@@ -83,7 +84,7 @@ TEST_F(ClipboardTest, CtrlCCopiesTheSelectedLinesInTheOrderShown)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
         list->visualItemRect(list->item(1)).center());
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard(), lines(list, {1, 4}));
+    EXPECT_EQ(clipboard(), lines({1, 4}));
 }
 
 TEST_F(ClipboardTest, TheListMenuCopiesTheSelectionOrEverything)
@@ -91,9 +92,9 @@ TEST_F(ClipboardTest, TheListMenuCopiesTheSelectionOrEverything)
     QListWidget *list = planSixSubnets();
     list->setCurrentRow(3);
     chooseFromMenu("LST_Reseau", "&Copier");
-    EXPECT_EQ(clipboard(), lines(list, {3}));
+    EXPECT_EQ(clipboard(), lines({3}));
     chooseFromMenu("LST_Reseau", "&Tout copier");
-    EXPECT_EQ(clipboard(), lines(list, {0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(clipboard(), lines({0, 1, 2, 3, 4, 5}));
 }
 
 TEST_F(ClipboardTest, StationsAndSlashAreCopiedAndStayDisplaysOnly)
@@ -111,14 +112,7 @@ TEST_F(ClipboardTest, StationsAndSlashAreCopiedAndStayDisplaysOnly)
 TEST_F(ClipboardTest, TheBinaryPanelRowsAreCopiedWhole)
 {
     select(0);
-    const QStringList address1 {"192", "168", "1", "0"}, address2 {"10", "0", "0", "0"};
-    for (int i = 0; i < 4; ++i) {
-        box(QStringLiteral("AdresseIP1(%1)").arg(i))->setText(address1[i]);
-        box(QStringLiteral("AdresseIP2(%1)").arg(i))->setText(address2[i]);
-    }
-    click("CMD_Verification");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    ASSERT_EQ(messages.shown[0].title, "Vérification");
+    verifyAddresses({"192", "168", "1", "0"}, {"10", "0", "0", "0"});
     click("SSCHK_AffichageBinaire");
     const QString row = text("TXT_Masque1");
     ASSERT_EQ(row.count(QLatin1Char('1')), 24) << row.toStdString(); // 255.255.255.0, as shown

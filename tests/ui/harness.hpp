@@ -56,6 +56,19 @@ struct OwnMainWindow : MainWindowParts, WindowDriver
         : MainWindowParts(pace)
         , WindowDriver(window)
     { }
+
+    // Puts both networks' addresses in their boxes and verifies them, with one verdict back.
+    void verifyAddresses(const QStringList &address1, const QStringList &address2)
+    {
+        for (int i = 0; i < 4; ++i) {
+            box(element("AdresseIP1", i))->setText(address1[i]);
+            box(element("AdresseIP2", i))->setText(address2[i]);
+        }
+        messages.shown.clear();
+        click("CMD_Verification");
+        ASSERT_EQ(messages.shown.size(), 1u);
+        ASSERT_EQ(messages.shown[0].title, "Vérification");
+    }
 };
 
 // The fixture: a main window shown off screen and active, on the given tab.
@@ -69,6 +82,15 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         select(tab);
     }
+};
+
+// The fixture on a tab chosen at compile time.
+template <int Tab> class OnTab : public WindowTest
+{
+protected:
+    OnTab()
+        : WindowTest(Tab)
+    { }
 };
 
 } // namespace test

@@ -4,13 +4,9 @@
 
 namespace {
 
-class KeyboardTest : public test::WindowTest
+class KeyboardTest : public test::OnTab<1>
 {
 protected:
-    KeyboardTest()
-        : WindowTest(1)
-    { }
-
     void alt(Qt::Key key) { QTest::keyClick(&window, key, Qt::AltModifier); }
     // An access key presses a button as a click would, released a moment later.
     bool shows(std::size_t boxes)

@@ -16,8 +16,6 @@
 
 namespace {
 
-using test::WindowTest;
-
 QStringList elements(const QString &array, int count)
 {
     QStringList names;
@@ -48,13 +46,9 @@ QSet<QString> inventory()
     return QSet<QString>(all.begin(), all.end());
 }
 
-class MainWindowTest : public WindowTest
+class MainWindowTest : public test::OnTab<1>
 {
 protected:
-    MainWindowTest()
-        : WindowTest(1)
-    { }
-
     QList<QWidget *> named()
     {
         QList<QWidget *> result;

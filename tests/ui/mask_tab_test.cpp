@@ -2,43 +2,14 @@
 #include "harness.hpp"
 
 #include <QLabel>
-#include <QListWidget>
-#include <QRadioButton>
 
 namespace {
 
-class MaskTabTest : public test::WindowTest
+class MaskTabTest : public test::OnTab<1>
 {
 protected:
-    MaskTabTest()
-        : WindowTest(1)
-    { }
-
     QString label(const QString &name) { return find<QLabel>(name)->text(); }
-    QRadioButton *option(const QString &group, int i)
-    {
-        return find<QRadioButton>(element(group, i));
-    }
-    void choose(const QString &group, int i)
-    {
-        QTest::mouseClick(option(group, i), Qt::LeftButton);
-    }
-    QStringList lines()
-    {
-        QStringList result;
-        auto *list = find<QListWidget>("LST_Reseau");
-        for (int i = 0; i < list->count(); ++i)
-            result << list->item(i)->text();
-        return result;
-    }
-    int checked(const QString &group)
-    {
-        for (int i = 0; i < 3; ++i) {
-            if (option(group, i)->isChecked())
-                return i;
-        }
-        return -1;
-    }
+    QStringList lines() { return items("LST_Reseau"); }
     bool visible(const QString &name) { return !find(name)->isHidden(); }
     static core::Message missing()
     {
@@ -87,12 +58,8 @@ TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
             EXPECT_EQ(fresh.texts("smasque2"), c.mask) << context;
             EXPECT_EQ(fresh.enabled("smasque2"), c.maskEnabled) << context;
             EXPECT_EQ(fresh.enabled("SSOption2", 3), c.optionsEnabled) << context;
-            EXPECT_TRUE(
-                fresh.find<QRadioButton>(fresh.element("SSOption1", c.ipClass))->isChecked())
-                << context;
-            EXPECT_TRUE(
-                fresh.find<QRadioButton>(fresh.element("SSOption2", c.ipClass))->isChecked())
-                << context;
+            EXPECT_EQ(fresh.checked("SSOption1"), c.ipClass) << context;
+            EXPECT_EQ(fresh.checked("SSOption2"), c.ipClass) << context;
             EXPECT_EQ(fresh.find<QLabel>("LBL_ValeurClasse")->text(), c.range) << context;
             EXPECT_EQ(fresh.text("NbrStationsPossibles"), c.stations) << context;
             EXPECT_EQ(fresh.find("NombreSousReseaux")->isEnabled(), c.countEnabled) << context;
@@ -105,10 +72,10 @@ TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
 
 TEST_F(MaskTabTest, TheMaskGroupSwitchesTheAddressClassToo)
 {
-    choose("SSOption1", 1);
+    click("SSOption1(1)");
     EXPECT_EQ(checked("SSOption2"), 1);
-    EXPECT_FALSE(option("SSOption2", 0)->isEnabled());
-    choose("SSOption2", 2);
+    EXPECT_FALSE(find("SSOption2(0)")->isEnabled());
+    click("SSOption2(2)");
     EXPECT_EQ(checked("SSOption1"), 2);
     EXPECT_EQ(texts("Adresse1"), (QStringList {"192", "000", "000", "001"}));
     EXPECT_FALSE(find("NombreSousReseaux")->isEnabled());
@@ -116,9 +83,9 @@ TEST_F(MaskTabTest, TheMaskGroupSwitchesTheAddressClassToo)
 
 TEST_F(MaskTabTest, ChoosingTheMaskClassKeepsCalculEnabledWhenACountWasTyped)
 {
-    choose("SSOption1", 0);
+    click("SSOption1(0)");
     typeOver("NombreSousReseaux", "6");
-    choose("SSOption2", 1);
+    click("SSOption2(1)");
     EXPECT_EQ(text("NombreSousReseaux"), "");
     EXPECT_TRUE(find("CMD_Calcul")->isEnabled());
 }
@@ -137,7 +104,7 @@ TEST_F(MaskTabTest, PlansSubnetsForClassesAAndB)
             "001.192.000.001---->001.223.000.254", "/11"},
     };
     for (const auto &c : cases) {
-        choose("SSOption1", c.ipClass);
+        click(element("SSOption1", c.ipClass));
         typeOver("NombreSousReseaux", "6");
         click("CMD_Calcul");
         EXPECT_TRUE(messages.shown.empty());
@@ -154,7 +121,7 @@ TEST_F(MaskTabTest, PlansSubnetsForClassesAAndB)
 
 TEST_F(MaskTabTest, LargeCountsListTheWholeOctet)
 {
-    choose("SSOption1", 0);
+    click("SSOption1(0)");
     typeOver("NombreSousReseaux", "200");
     click("CMD_Calcul");
     EXPECT_EQ(lines().size(), 254);
@@ -165,7 +132,7 @@ TEST_F(MaskTabTest, LargeCountsListTheWholeOctet)
 
 TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
 {
-    choose("SSOption1", 1);
+    click("SSOption1(1)");
     typeOver("NombreSousReseaux", "6");
     click("CMD_Calcul");
     for (const char *count : {"", "0", "255"}) {
@@ -186,7 +153,7 @@ TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
 
 TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
 {
-    choose("SSOption1", 1);
+    click("SSOption1(1)");
     typeOver("NombreSousReseaux", "6");
     // An empty first octet is refused on leaving its box, before any click reaches "&Calcul".
     for (int empty = 1; empty < 3; ++empty) {
@@ -207,7 +174,7 @@ TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
 
 TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
 {
-    choose("SSOption1", 0);
+    click("SSOption1(0)");
     typeOver("Adresse1(0)", "127");
     click("Adresse1(2)");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -215,7 +182,7 @@ TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
     EXPECT_EQ(text("Adresse1(0)"), "001");
 
     messages.shown.clear();
-    choose("SSOption1", 1);
+    click("SSOption1(1)");
     typeOver("Adresse1(0)", "126");
     click("Adresse1(3)");
     EXPECT_TRUE(messages.shown.empty());
@@ -242,7 +209,7 @@ TEST_F(MaskTabTest, LeavingAnAddressBoxChecksTheClassUnlessFocusGoesToAnotherWin
         {Qt::ActiveWindowFocusReason, false}, // a message box or another window
         {Qt::PopupFocusReason, false},
     };
-    choose("SSOption1", 0);
+    click("SSOption1(0)");
     for (const auto &c : cases) {
         box("Adresse1(0)")->setText("127"); // outside class A's 1 to 126
         box("Adresse1(2)")->setFocus(Qt::TabFocusReason);
@@ -255,7 +222,7 @@ TEST_F(MaskTabTest, LeavingAnAddressBoxChecksTheClassUnlessFocusGoesToAnotherWin
 
 TEST_F(MaskTabTest, RefusesAddressOctetsAbove255)
 {
-    choose("SSOption1", 2);
+    click("SSOption1(2)");
     typeOver("Adresse1(2)", "300");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], core::rangeRefusal());
@@ -267,7 +234,7 @@ TEST_F(MaskTabTest, RefusesAddressOctetsAbove255)
 
 TEST_F(MaskTabTest, EveryMaskEditClearsTheSlash)
 {
-    choose("SSOption1", 1);
+    click("SSOption1(1)");
     click("BTN_Slash");
     EXPECT_EQ(label("Slash"), "/16");
     typeOver("smasque2(2)", "255");
@@ -278,7 +245,7 @@ TEST_F(MaskTabTest, EveryMaskEditClearsTheSlash)
 
 TEST_F(MaskTabTest, ReturningToTheTabRestoresTheDefaultMaskButKeepsThePlan)
 {
-    choose("SSOption1", 1);
+    click("SSOption1(1)");
     typeOver("NombreSousReseaux", "6");
     click("CMD_Calcul");
     select(2);
@@ -291,10 +258,10 @@ TEST_F(MaskTabTest, ReturningToTheTabRestoresTheDefaultMaskButKeepsThePlan)
 
 TEST_F(MaskTabTest, ClickingTheSelectedOptionRunsNothing)
 {
-    choose("SSOption1", 1);
+    click("SSOption1(1)");
     typeOver("Adresse1(3)", "7");
-    choose("SSOption1", 1);
-    choose("SSOption2", 1);
+    click("SSOption1(1)");
+    click("SSOption2(1)");
     EXPECT_EQ(text("Adresse1(3)"), "7");
 }
 

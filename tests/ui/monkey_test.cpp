@@ -4,8 +4,6 @@
 #include "ui/binary_panel.hpp"
 #include "ui/widgets/panel_3d.hpp"
 
-#include <QButtonGroup>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <cstdlib>
 #include <iostream>
@@ -134,7 +132,7 @@ protected:
                     std::string(group) + " holds " + octet.left(20).toStdString());
         }
         // Second tab: both class groups select the same class.
-        expect(checkedIn("SSOption1") == checkedIn("SSOption2"), "the class groups disagree");
+        expect(checked("SSOption1") == checked("SSOption2"), "the class groups disagree");
         // The binary panel shows the rows of the network its caption names.
         if (!find("SSPanelAffichage")->isHidden()) {
             const bool second = find<ui::Panel3D>("SSPanelAffichage")->caption().contains("2ème");
@@ -174,15 +172,6 @@ protected:
                 "an odd message box");
         messages.shown.clear();
         return std::exchange(failures_, {});
-    }
-
-    int checkedIn(const char *group)
-    {
-        for (int i = 0; i < 3; ++i) {
-            if (find<QRadioButton>(element(group, i))->isChecked())
-                return i;
-        }
-        return -1;
     }
 
     unsigned seed_;

@@ -4,7 +4,6 @@
 #include "ui/widgets/line_shape.hpp"
 #include "ui/widgets/panel_3d.hpp"
 
-#include <QCheckBox>
 #include <QLabel>
 
 namespace {
@@ -12,13 +11,23 @@ namespace {
 const QStringList kAddress1 {"192", "168", "1", "0"};
 const QStringList kMask24 {"255", "255", "255", "0"};
 
-class SameNetworkTabTest : public test::WindowTest
+struct ClassView
+{
+    const char *caption;
+    QStringList mask;
+    std::vector<bool> enabled;
+};
+const ClassView kClassA {
+    "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}};
+const ClassView kClassB {
+    "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}};
+const ClassView kClassC {
+    "Adresse IP - Type classe C", {"255", "255", "255", "0"}, {false, false, true, true}};
+const ClassView kNoClass {"Adresse IP - Type classe ", {"", "", "", ""}, {true, true, true, true}};
+
+class SameNetworkTabTest : public test::OnTab<0>
 {
 protected:
-    SameNetworkTabTest()
-        : WindowTest(0)
-    { }
-
     QString caption(const QString &frame) { return find<ui::Frame3D>(frame)->caption(); }
 
     // Types a network the way a user does: each address octet over its box, then the mask octets
@@ -56,50 +65,29 @@ protected:
     }
 
     ui::LineShape *line(const char *name) { return find<ui::LineShape>(name); }
+
+    // A network's frame caption and mask group as a class leaves them.
+    void expectClass(int network, const ClassView &view, const char *context)
+    {
+        const QString mask = network == 1 ? "masque1" : "Masque2";
+        EXPECT_EQ(caption(network == 1 ? "SSFrame1" : "SSFrame3"), view.caption) << context;
+        EXPECT_EQ(texts(mask), view.mask) << context;
+        EXPECT_EQ(enabled(mask), view.enabled) << context;
+    }
 };
 
 TEST_F(SameNetworkTabTest, TypingAFirstOctetGivesItsClassAndDefaultMask)
 {
-    const struct
-    {
-        const char *keys, *caption;
-        QStringList mask;
-        std::vector<bool> enabled;
-    } steps[] = {
-        {"1", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
-        {"9", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
-        {"2", "Adresse IP - Type classe C", {"255", "255", "255", "0"}, {false, false, true, true}},
-    };
-    // Replacing the 0 of the start, keystroke by keystroke.
-    typeOver("AdresseIP1(0)", steps[0].keys);
-    for (const auto &step : steps) {
-        if (&step != &steps[0])
-            typeAfter("AdresseIP1(0)", step.keys);
-        EXPECT_EQ(caption("SSFrame1"), step.caption) << "after " << step.keys;
-        EXPECT_EQ(texts("masque1"), step.mask) << "after " << step.keys;
-        EXPECT_EQ(enabled("masque1"), step.enabled) << "after " << step.keys;
-    }
-
-    const struct
-    {
-        const char *octet, *caption;
-        QStringList mask;
-        std::vector<bool> enabled;
-    } octets[] = {
-        {"192", "Adresse IP - Type classe C", {"255", "255", "255", "0"},
-            {false, false, true, true}},
-        {"127", "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}},
-        {"190", "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}},
-        {"10", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
-        {"7", "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}},
-        {"0", "Adresse IP - Type classe ", {"", "", "", ""}, {true, true, true, true}},
-        {"x", "Adresse IP - Type classe ", {"", "", "", ""}, {true, true, true, true}},
-    };
-    for (const auto &c : octets) {
-        typeOver("AdresseIP1(0)", c.octet);
-        EXPECT_EQ(caption("SSFrame1"), c.caption) << c.octet;
-        EXPECT_EQ(texts("masque1"), c.mask) << c.octet;
-        EXPECT_EQ(enabled("masque1"), c.enabled) << c.octet;
+    // Keystroke by keystroke over the 0 of the start, then whole octets typed over.
+    const std::pair<const char *, const ClassView &> steps[]
+        = {{"1", kClassA}, {"9", kClassA}, {"2", kClassC}, {"192", kClassC}, {"127", kClassB},
+            {"190", kClassB}, {"10", kClassA}, {"7", kClassA}, {"0", kNoClass}, {"x", kNoClass}};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        if (i == 0 || i > 2)
+            typeOver("AdresseIP1(0)", steps[i].first);
+        else
+            typeAfter("AdresseIP1(0)", steps[i].first);
+        expectClass(1, steps[i].second, steps[i].first);
     }
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -108,8 +96,7 @@ TEST_F(SameNetworkTabTest, AnOctetWithoutClassKeepsTheLastClass)
 {
     typeOver("AdresseIP2(0)", "12");
     typeAfter("AdresseIP2(0)", "6");
-    EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe A");
-    EXPECT_EQ(texts("Masque2"), (QStringList {"255", "0", "0", "0"}));
+    expectClass(2, kClassA, "126");
     typeOver("AdresseIP2(0)", "223");
     EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe A");
 }
@@ -245,21 +232,15 @@ TEST_F(SameNetworkTabTest, AnyOctetChangeHidesTheFinishedScene)
 TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerification)
 {
     verify(kAddress1, kMask24);
-    QTest::mouseClick(find("SSCHK_AffichageBinaire"), Qt::LeftButton);
+    click("SSCHK_AffichageBinaire"); // highlights SSPanel1, which the clearing greys
     messages.shown.clear();
     click("CMD_Effacer");
 
     EXPECT_EQ(texts("AdresseIP1"), (QStringList {"0", "0", "0", "0"}));
     EXPECT_EQ(texts("AdresseIP2"), (QStringList {"0", "0", "0", "0"}));
-    EXPECT_EQ(texts("masque1"), (QStringList {"", "", "", ""}));
-    EXPECT_EQ(texts("Masque2"), (QStringList {"", "", "", ""}));
-    EXPECT_EQ(enabled("masque1"), (std::vector<bool> {true, true, true, true}));
-    EXPECT_EQ(enabled("Masque2"), (std::vector<bool> {true, true, true, true}));
-    EXPECT_EQ(caption("SSFrame1"), "Adresse IP - Type classe ");
-    EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe ");
+    expectClass(1, kNoClass, "cleared");
+    expectClass(2, kNoClass, "cleared");
     EXPECT_FALSE(find("CMD_Verification")->isEnabled());
-    EXPECT_TRUE(find("SSPanelAffichage")->isHidden());
-    EXPECT_FALSE(find<QCheckBox>("SSCHK_AffichageBinaire")->isChecked());
     EXPECT_EQ(find<ui::Panel3D>("SSPanel1")->backColor(), QColor(192, 192, 192));
     EXPECT_TRUE(sceneHidden());
     EXPECT_TRUE(messages.shown.empty());
@@ -269,11 +250,7 @@ TEST_F(SameNetworkTabTest, EmptyBoxesVerifyAsOneNetwork)
 {
     typeOver("AdresseIP2(0)", "1"); // enables the verification
     typeOver("AdresseIP2(0)", "0"); // one character: the mask is emptied and unlocked
-    for (const char *group : {"AdresseIP1", "AdresseIP2"}) {
-        for (int i = 0; i < 4; ++i)
-            erase(element(group, i));
-    }
-    for (const char *group : {"masque1", "Masque2"}) {
+    for (const char *group : {"AdresseIP1", "AdresseIP2", "masque1", "Masque2"}) {
         for (int i = 0; i < 4; ++i)
             erase(element(group, i));
     }

@@ -6,7 +6,9 @@
 
 #include "ui/inventory.hpp"
 
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
@@ -51,6 +53,25 @@ public:
         std::vector<bool> result;
         for (int i = 0; i < count; ++i)
             result.push_back(find(element(array, i))->isEnabled());
+        return result;
+    }
+
+    // The element of a group of three options that is checked; -1 for none.
+    [[nodiscard]] int checked(const QString &group) const
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (find<QAbstractButton>(element(group, i))->isChecked())
+                return i;
+        }
+        return -1;
+    }
+    // The lines of a list box, top to bottom.
+    [[nodiscard]] QStringList items(const QString &name) const
+    {
+        const auto *list = find<QListWidget>(name);
+        QStringList result;
+        for (int i = 0; i < list->count(); ++i)
+            result << list->item(i)->text();
         return result;
     }
 
