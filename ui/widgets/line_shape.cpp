@@ -16,40 +16,10 @@ LineShape::LineShape(QWidget *container)
     lower();
 }
 
-void LineShape::setX1(double twips)
-{
-    x1_ = twips;
-    moved();
-}
-
-void LineShape::setY1(double twips)
-{
-    y1_ = twips;
-    moved();
-}
-
-void LineShape::setX2(double twips)
-{
-    x2_ = twips;
-    moved();
-}
-
-void LineShape::setY2(double twips)
-{
-    y2_ = twips;
-    moved();
-}
-
 void LineShape::setColor(const QColor &color)
 {
     color_ = color;
     update(extent());
-}
-
-void LineShape::setLineWidth(int pixels)
-{
-    width_ = pixels;
-    moved();
 }
 
 void LineShape::moved()

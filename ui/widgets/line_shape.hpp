@@ -26,14 +26,15 @@ public:
     [[nodiscard]] double y1() const { return y1_; }
     [[nodiscard]] double x2() const { return x2_; }
     [[nodiscard]] double y2() const { return y2_; }
-    void setX1(double twips);
-    void setY1(double twips);
-    void setX2(double twips);
-    void setY2(double twips);
+    // Each setter moves the line (the comma keeps them one line each).
+    void setX1(double twips) { x1_ = twips, moved(); }
+    void setY1(double twips) { y1_ = twips, moved(); }
+    void setX2(double twips) { x2_ = twips, moved(); }
+    void setY2(double twips) { y2_ = twips, moved(); }
     [[nodiscard]] QColor color() const { return color_; }
     void setColor(const QColor &color);
     [[nodiscard]] int lineWidth() const { return width_; }
-    void setLineWidth(int pixels);
+    void setLineWidth(int pixels) { width_ = pixels, moved(); }
 
     // Paints at once both where the line was last painted and where it is now, without waiting
     // for the event loop.

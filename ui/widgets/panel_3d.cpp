@@ -26,24 +26,6 @@ void drawBevel(QPainter &painter, const QRect &rect, Panel3D::Bevel bevel)
 
 } // namespace
 
-void Panel3D::setPlacement(Placement placement)
-{
-    placement_ = placement;
-    update();
-}
-
-void Panel3D::setOuterBevel(Bevel bevel)
-{
-    outer_ = bevel;
-    update();
-}
-
-void Panel3D::setInnerBevel(Bevel bevel)
-{
-    inner_ = bevel;
-    update();
-}
-
 void Panel3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -16,9 +16,10 @@ public:
 
     using Captioned::Captioned;
 
-    void setPlacement(Placement placement);
-    void setOuterBevel(Bevel bevel);
-    void setInnerBevel(Bevel bevel);
+    // Each setter repaints (the comma keeps them one line each).
+    void setPlacement(Placement placement) { placement_ = placement, update(); }
+    void setOuterBevel(Bevel bevel) { outer_ = bevel, update(); }
+    void setInnerBevel(Bevel bevel) { inner_ = bevel, update(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
