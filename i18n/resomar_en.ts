@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>De %1 à %2</source>
-        <translation>From %1 to %2</translation>
+        <translation>%1 to %2</translation>
     </message>
     <message>
         <source> La valeur doit être comprise entre %1 et %2</source>

@@ -230,7 +230,7 @@ TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEng
     // A few whole texts, to see that the right translation is in each place.
     EXPECT_EQ(english.built.at("SSpanel tab 1"), "IP &Mask Calculation");
     EXPECT_EQ(english.used.at("LBL_ListeReseau caption"), "6 possible subnets");
-    EXPECT_EQ(english.used.at("LBL_ValeurClasse caption"), "From 128 to 191");
+    EXPECT_EQ(english.used.at("LBL_ValeurClasse caption"), "128 to 191");
     EXPECT_EQ(english.splash.at("window title"), "About Resomar");
     EXPECT_TRUE(english.messages.contains("Check: These 2 IP networks are different. You will "
                                           "need to install routers between them."))
