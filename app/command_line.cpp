@@ -81,8 +81,7 @@ std::optional<CommandLineAnswer> answerCommandLine(const QStringList &arguments,
     if (parser.isSet(help))
         return CommandLineAnswer {helpText({help, version}, say), 0};
     if (parser.isSet(version))
-        return CommandLineAnswer {
-            say(QT_TRANSLATE_NOOP("main", "Resomar %1\n")).arg(RESOMAR_VERSION), 0};
+        return CommandLineAnswer {QStringLiteral("Resomar %1\n").arg(RESOMAR_VERSION), 0};
     const QString hint = say(QT_TRANSLATE_NOOP("main", "Essayez « resomar --help ».\n"));
     if (!understood && parser.unknownOptionNames().isEmpty()) {
         // An option of Qt's without its value: the last argument, or the next would be it.

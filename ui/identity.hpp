@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QIcon>
 #include <QString>
 
@@ -12,8 +11,8 @@ namespace ui {
 // CMake.
 [[nodiscard]] inline QString programCaption()
 {
-    return QCoreApplication::translate("ui::MainWindow", "v%1 %2")
-        .arg(QStringLiteral(RESOMAR_VERSION), QStringLiteral("Resomar "));
+    return QStringLiteral("v%1 %2").arg(
+        QStringLiteral(RESOMAR_VERSION), QStringLiteral("Resomar "));
 }
 
 // The program's picture: a computer, drawn 32 pixels square, with doubled drawings for dense

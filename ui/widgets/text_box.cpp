@@ -142,9 +142,13 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
 QMenu *TextBox::standardMenu()
 {
     QMenu *menu = createStandardContextMenu();
-    // The line edit names its actions in its own words, and their shortcuts after a tab.
-    const QString pasteText = QLineEdit::tr("&Paste"), cutText = QLineEdit::tr("Cu&t"),
-                  deleteText = QLineEdit::tr("Delete");
+    // The line edit names its actions in its own words (Qt's translation of them), and their
+    // shortcuts after a tab. Through a named context, so that our translation file does not take
+    // Qt's texts as its own.
+    const char *qt = "QLineEdit";
+    const QString pasteText = QCoreApplication::translate(qt, "&Paste"),
+                  cutText = QCoreApplication::translate(qt, "Cu&t"),
+                  deleteText = QCoreApplication::translate(qt, "Delete");
     for (QAction *action : menu->actions()) {
         const QString name = action->text().section(u'\t', 0, 0);
         std::function<void()> edit;
