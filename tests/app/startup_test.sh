@@ -9,7 +9,7 @@ set -euo pipefail
 program=$1
 export LC_ALL=${LC_ALL:-C.UTF-8}
 # The main window's title carries the version the program gives.
-version=$("$program" --version | sed -n 's/^Resomar //p')
+version=$("$program" --version | tr -d '\r' | sed -n 's/^Resomar //p') # Windows ends its lines with CR LF
 main_title="^v${version//./\\.} Resomar \$"
 
 command -v xdotool >/dev/null || { echo "startup test: xdotool is missing (scripts/setup installs it)"; exit 1; }
@@ -57,17 +57,18 @@ wait_shown() {
 }
 
 # The splash first, alone.
-wait_shown 'propos de Resomar$' "its splash"
+splash=${RESOMAR_SPLASH:-propos de Resomar\$}
+wait_shown "$splash" "its splash"
 [ -z "$(visible "$main_title")" ] || fail "the main window came with the splash"
 
 # Then the main window, and the splash gone.
 wait_shown "$main_title" "its main window titled 'v$version Resomar '"
 main=$shown
 for _ in $(seq 100); do
-    [ -z "$(visible 'propos de Resomar$')" ] && break
+    [ -z "$(visible "$splash")" ] && break
     sleep 0.1
 done
-[ -z "$(visible 'propos de Resomar$')" ] || fail "the splash stayed 10 s after the main window showed"
+[ -z "$(visible "$splash")" ] || fail "the splash stayed 10 s after the main window showed"
 
 # "&Quitter" of the tab shown at start, the mask tab: 120, 1080 in its panel, 240, 2880 in its
 # frame, 240, 900 in the window; in pixels, its middle.
