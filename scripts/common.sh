@@ -3,7 +3,7 @@
 build_packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2)
 fuzz_packages=(clang libclang-rt-dev)
-package_packages=(dpkg-dev file lintian appstream desktop-file-utils)
+package_packages=(dpkg-dev file lintian appstream desktop-file-utils git)
 virtual_screen_packages=(xvfb xauth xdotool)
 # What the tests of the real program drive it with: a window manager, Wayland, a screen reader's bus.
 test_packages=(openbox x11-utils weston qt6-wayland dbus at-spi2-core python3 python3-pyatspi)
