@@ -11,16 +11,18 @@ namespace ui {
 class LineShape : public QWidget
 {
     Q_OBJECT
+
+public:
+    // Covers the container as it is sized now.
+    explicit LineShape(QWidget *container);
+
+    // The end points and the pen, as properties for the animation and the tests.
     Q_PROPERTY(double x1 READ x1 WRITE setX1)
     Q_PROPERTY(double y1 READ y1 WRITE setY1)
     Q_PROPERTY(double x2 READ x2 WRITE setX2)
     Q_PROPERTY(double y2 READ y2 WRITE setY2)
     Q_PROPERTY(QColor color READ color WRITE setColor)
     Q_PROPERTY(int lineWidth READ lineWidth WRITE setLineWidth)
-
-public:
-    // Covers the container as it is sized now.
-    explicit LineShape(QWidget *container);
 
     [[nodiscard]] double x1() const { return x1_; }
     [[nodiscard]] double y1() const { return y1_; }
