@@ -1,7 +1,8 @@
 // Huge pastes into the first tab's address box: the time to take the paste, the CPU used while
 // the text sits in the focused box, the time to answer a click on the next box and one back in
-// the huge box (focus leaving and entering it, repaints included), and the memory left after
-// "&Effacer". Prints one line per size; run as paste_bench [megabytes...] (default 1 2 5 10).
+// the huge box (focus leaving and entering it, repaints included), the time to answer a click on
+// "&Vérification" of 10.<huge>.0.0 against 10.0.0.0, and the memory left after "&Effacer". Prints
+// one line per size; run as paste_bench [megabytes...] (default 1 2 5 10).
 
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
@@ -58,6 +59,7 @@ int main(int argc, char **argv)
     auto *box = window.findChild<QLineEdit *>("AdresseIP1(1)");
     auto *effacer = window.findChild<QPushButton *>("CMD_Effacer");
     auto *next = window.findChild<QLineEdit *>("AdresseIP1(2)");
+    auto *verify = window.findChild<QPushButton *>("CMD_Verification");
     // A click, and everything it sets off, down to the repaints.
     const auto clickMs = [](QWidget *widget) {
         QElapsedTimer timer;
@@ -72,12 +74,14 @@ int main(int argc, char **argv)
         sizes.push_back(std::atoi(argv[i]));
     if (sizes.empty())
         sizes = {1, 2, 5, 10};
-    std::printf("MB  paste_ms  idle_cpu_ms_per_s  click_ms  rss_kB_before  rss_kB_text  "
+    std::printf("MB  paste_ms  idle_cpu_ms_per_s  click_ms  verify_ms  rss_kB_before  rss_kB_text  "
                 "rss_kB_cleared\n");
     for (const int mb : sizes) {
         // Zeros and a nine: all of it takes part in reading the number, which stays 9.
         QApplication::clipboard()->setText(QString(mb * 1'000'000, u'0') + "9");
         const long before = residentKb();
+        for (const char *first : {"AdresseIP1(0)", "AdresseIP2(0)"})
+            QTest::keyClicks(window.findChild<QLineEdit *>(first), "10");
         box->setFocus();
         QElapsedTimer timer;
         timer.start();
@@ -89,11 +93,13 @@ int main(int argc, char **argv)
         QTest::qWait(2000);
         const double idle = (cpuMs() - cpu0) / 2;
         const qint64 click = std::max(clickMs(next), clickMs(box));
+        const qint64 verification = clickMs(verify);
+        QTest::qWait(3000); // the verification's animation and verdict
         QTest::mouseClick(effacer, Qt::LeftButton);
         QApplication::clipboard()->clear();
         QTest::qWait(200);
-        std::printf("%2d  %8lld  %17.0f  %8lld  %13ld  %11ld  %14ld\n", mb, pasteMs, idle, click,
-            before, withText, residentKb());
+        std::printf("%2d  %8lld  %17.0f  %8lld  %9lld  %13ld  %11ld  %14ld\n", mb, pasteMs, idle,
+            click, verification, before, withText, residentKb());
     }
     return 0;
 }

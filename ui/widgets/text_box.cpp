@@ -54,6 +54,15 @@ bool deletes(const QKeyEvent *event)
 
 } // namespace
 
+TextBox::TextBox(const QString &text, QWidget *parent)
+    : QLineEdit(text, parent)
+{
+    // The line edit has no setter for its text's direction; the key that sets it, as a keyboard's
+    // direction key does, is its public way in.
+    QKeyEvent leftToRight(QEvent::KeyPress, Qt::Key_Direction_L, Qt::NoModifier);
+    QLineEdit::keyPressEvent(&leftToRight);
+}
+
 QString TextBox::cleaned(const QString &text)
 {
     if (std::all_of(text.begin(), text.end(), plain))

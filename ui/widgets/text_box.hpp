@@ -17,6 +17,9 @@ namespace ui {
 // place the cursor past a few million pixels: a text of more than kLargePaste characters is
 // drawn here from the characters around the cursor, and a click in it is placed here too.
 //
+// The line's direction is left to right, not guessed from the text: Qt's guess reads the text up to
+// its first letter, so a line of digits is read whole each time the cursor is placed.
+//
 // What enters the box, typed or pasted, is cleaned first (see cleaned()), so that the box shows
 // exactly the characters the number reader reads.
 class TextBox : public QLineEdit
@@ -25,7 +28,7 @@ class TextBox : public QLineEdit
 public:
     static constexpr qsizetype kLargePaste = 64 * 1024;
 
-    using QLineEdit::QLineEdit;
+    explicit TextBox(const QString &text = {}, QWidget *parent = nullptr);
 
     // The text without the characters that show nothing or something else than they are (Unicode
     // format characters, control characters other than the blanks the number reader passes over:
