@@ -2,9 +2,38 @@
 
 #include "ui/look.hpp"
 
+#include <QImage>
 #include <QPainter>
 
 namespace ui {
+namespace {
+
+// Where, in device pixels, Qt draws the access key's underline of a caption: what differs between
+// the caption drawn with it and without it.
+QRect underlineOf(const QWidget &widget, const QRect &area, int flags, const QString &caption)
+{
+    const qreal ratio = widget.devicePixelRatioF();
+    const auto drawn = [&](int mnemonic) {
+        QImage image(widget.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setFont(widget.font());
+        painter.drawText(area, flags | mnemonic, caption);
+        return image;
+    };
+    const QImage with = drawn(Qt::TextShowMnemonic), without = drawn(Qt::TextHideMnemonic);
+    QRect underline;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y))
+                underline |= QRect(x, y, 1, 1);
+        }
+    }
+    return underline;
+}
+
+} // namespace
 
 void Button::paintEvent(QPaintEvent *)
 {
@@ -26,15 +55,28 @@ void Button::paintEvent(QPaintEvent *)
     // The caption's own blanks are kept; only where it meets the edge does it wrap. A disabled
     // caption is greyed and embossed.
     const QRect area = r.adjusted(4, 3, -4, -3).translated(isDown() ? QPoint(1, 1) : QPoint());
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    const QString caption = text().trimmed();
+    // Deliberate: on a scaled screen Qt's underline grows with the text and merges with the
+    // letter's tail (the Q of "&Quitter"); there it is one device pixel thick, where Qt's starts.
+    const qreal ratio = devicePixelRatioF();
+    const int wrapped = Qt::AlignCenter | Qt::TextWordWrap;
+    const int flags = wrapped | (ratio > 1 ? Qt::TextHideMnemonic : Qt::TextShowMnemonic);
+    const QRect underline = ratio > 1 ? underlineOf(*this, area, wrapped, caption) : QRect();
     painter.setFont(font());
-    if (!isEnabled()) {
-        painter.setPen(Qt::white);
-        painter.drawText(area.translated(1, 1), flags, text().trimmed());
-    }
-    painter.setPen(
+    const auto draw = [&](QPoint offset, const QColor &colour) {
+        painter.setPen(colour);
+        painter.drawText(area.translated(offset), flags, caption);
+        if (!underline.isEmpty()) {
+            painter.fillRect(
+                QRectF(underline.left() / ratio + offset.x(), underline.top() / ratio + offset.y(),
+                    underline.width() / ratio, 1 / ratio),
+                colour);
+        }
+    };
+    if (!isEnabled())
+        draw({1, 1}, Qt::white);
+    draw({},
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, flags, text().trimmed());
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(r.adjusted(4, 4, -5, -5));
