@@ -19,13 +19,14 @@ struct Message
 inline constexpr const char *kInputErrorTitle = QT_TRANSLATE_NOOP("core", "Erreur de saisie");
 inline constexpr const char *kVerificationTitle = QT_TRANSLATE_NOOP("core", "Vérification");
 
-// The range refusal shared by every octet and number box.
-// Deliberate: its text names 1 and 254 although the boxes accept 0 to 255; users know it so.
+inline constexpr const char *kRangeRefusalText
+    = QT_TRANSLATE_NOOP("core", "La valeur doit être comprise entre %1 et %2.");
+
+// The range refusal shared by every octet and number box. Deliberate: it names the range they
+// accept, 0 to 255, where the original named the subnet count's 1 and 254.
 [[nodiscard]] inline Message rangeRefusal()
 {
-    return {
-        {QT_TRANSLATE_NOOP("core", "La valeur doit être comprise entre %1 et %2."), {"1", "254"}},
-        Icon::Critical, kInputErrorTitle};
+    return {{kRangeRefusalText, {"0", "255"}}, Icon::Critical, kInputErrorTitle};
 }
 
 } // namespace core

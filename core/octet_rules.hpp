@@ -15,8 +15,8 @@ namespace core {
 // Non-numeric text reads 0 and passes. On false, the caller shows rangeRefusal().
 [[nodiscard]] bool Verif_Octet(std::string_view octet);
 
-// Takes the value of an address's first octet; the class it falls in. Deliberate: strict bounds
-// on both sides (1..125 is A, 127..190 B, 192..222 C), or none for 0, 126, 191, 223 and above.
+// Takes the value of an address's first octet; the class it falls in: A from 1 up to 127, B from
+// 128 up to 192, C from 192 up to 224 (upper bounds excluded), none for 0, 127 and 224 up.
 [[nodiscard]] std::optional<IpClass> Classe_Adresse(double firstOctet);
 
 // The caption of a network's address frame: "Adresse IP - Type classe " and the class letter,
@@ -45,8 +45,7 @@ struct SetMaskLocked
 using MaskStep = std::variant<SetCaption, SetMaskText, SetMaskLocked>;
 using MaskSteps = std::vector<MaskStep>;
 
-// The classful default mask of a class as ordered writes and locks. Positions the class does not
-// mention keep their lock state (class A leaves 1 to 3 alone).
+// The classful default mask of a class as ordered writes and locks of all four positions.
 [[nodiscard]] MaskSteps Masque_Classe(IpClass ipClass);
 
 // Deliberate: while the first address octet is one character long (any character), the class is
@@ -58,7 +57,7 @@ using MaskSteps = std::vector<MaskStep>;
 [[nodiscard]] bool firstOctetPositive(std::string_view firstOctet);
 
 // The caption with the class letter, then the class's default mask, when the first octet gives a
-// class; no steps otherwise (caption and mask keep what they had).
+// class; otherwise the letterless caption and an empty, unlocked mask.
 [[nodiscard]] MaskSteps classStep(std::string_view firstOctet);
 
 } // namespace core

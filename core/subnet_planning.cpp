@@ -3,6 +3,7 @@
 #include "number_text.hpp"
 
 #include <array>
+#include <bit>
 #include <cmath>
 
 namespace core {
@@ -19,6 +20,8 @@ struct ClassTable
 
 constexpr const char *kRangeText = QT_TRANSLATE_NOOP("core", "De %1 à %2");
 
+// Deliberate: the first-octet ranges are the ones shown beside the address, where the original
+// accepted 126 and 127 in class B and 191 in class C and put those back after a refusal.
 const std::array<ClassTable, 3> &classTable()
 {
     static const std::array<ClassTable, 3> table {{
@@ -27,10 +30,10 @@ const std::array<ClassTable, 3> &classTable()
             1, 65536, 1, 126, "001"},
         {{{"128", "000", "000", "001"}, {kRangeText, {"128", "191"}}, {"255", "255", "000", "000"},
              "65534"},
-            2, 256, 126, 191, "126"},
+            2, 256, 128, 191, "128"},
         {{{"192", "000", "000", "001"}, {kRangeText, {"192", "223"}}, {"255", "255", "255", "000"},
              "254"},
-            3, 1, 191, 223, "191"},
+            3, 1, 192, 223, "192"},
     }};
     return table;
 }
@@ -55,17 +58,34 @@ std::string dotted(const Octets &octets)
     return octets[0] + '.' + octets[1] + '.' + octets[2] + '.' + octets[3];
 }
 
-// The address with the subnet's first value in the subnetted octet, then with its last value
-// and 254 as the last octet. Deliberate: for class C the subnetted octet is the last one, so 254
-// wins over the subnet's last value.
-std::string subnetLine(
-    std::size_t subnetted, const Octets &address, const std::string &start, const std::string &end)
+// A subnet's first host, "---->", its last host. The octets before the subnetted one keep the
+// user's texts; those after it are written as the default addresses write them.
+// Deliberate: the original copied the typed octets into the host part and ended every line with
+// 254, which names no subnet's hosts unless the address happened to be the default one.
+std::string subnetLine(std::size_t subnetted, const Octets &address, int start, int end)
 {
     Octets first = address, last = address;
-    first[subnetted] = start;
-    last[subnetted] = end;
-    last[3] = "254";
+    for (std::size_t i = subnetted + 1; i < first.size(); ++i) {
+        first[i] = "000";
+        last[i] = "255";
+    }
+    if (subnetted == 3) {
+        // Class C: the subnet's own octet holds the hosts, its first and last addresses excluded.
+        first[3] = numberText(start + 1);
+        last[3] = numberText(end - 1);
+    } else {
+        first[subnetted] = numberText(start);
+        last[subnetted] = numberText(end);
+        first[3] = "001";
+        last[3] = "254";
+    }
     return dotted(first) + "---->" + dotted(last);
+}
+
+Message invalidMask()
+{
+    return {QT_TRANSLATE_NOOP("core", "Ce masque n'est pas un masque de sous-réseau valide."),
+        Icon::Critical, kInputErrorTitle};
 }
 
 } // namespace
@@ -96,7 +116,8 @@ SubnetResult Calcul_SousReseaux(std::string_view desiredCount, std::optional<IpC
     std::optional<IpClass> maskClass, const Octets &address)
 {
     const double count = leadingNumber(desiredCount);
-    const CountRefused countRefused {{rangeRefusal().text, Icon::Exclamation, kInputErrorTitle}};
+    const CountRefused countRefused {
+        {{kRangeRefusalText, {"1", "254"}}, Icon::Exclamation, kInputErrorTitle}};
     if (count <= 0 || count >= 255)
         return countRefused;
     if (address[0].empty() || address[1].empty() || address[2].empty() || !addressClass
@@ -119,43 +140,27 @@ SubnetResult Calcul_SousReseaux(std::string_view desiredCount, std::optional<IpC
     // Deliberate: the lines follow the address class, the mask octet the mask class; the address
     // class's first octet after the network part is subnetted.
     const auto subnetted = static_cast<std::size_t>(row(*addressClass).octetIndex);
-    for (int t = 1; t <= subnets; ++t) {
-        plan.lines.push_back(
-            subnetLine(subnetted, address, numberText(t * block), numberText((t + 1) * block - 1)));
-    }
+    const int size = 1 << (8 - plan.borrowedBits);
+    for (int t = 1; t <= subnets; ++t)
+        plan.lines.push_back(subnetLine(subnetted, address, t * size, (t + 1) * size - 1));
     return plan;
 }
 
-namespace {
-
-std::string slashText(int prefix)
+SlashResult Calcul_Slash(std::string_view m1, std::string_view m2, std::string_view m3)
 {
-    std::string text(1, '/');
-    text += numberText(prefix);
-    return text;
-}
-
-} // namespace
-
-std::string Calcul_Slash(std::string_view m1, std::string_view m2, std::string_view m3)
-{
-    int prefix = 8;
+    // Octet 0 counts as 255. Deliberate: the original's scan gave a length to any four numbers
+    // (255.255.0.255 was /24, 255.255.100.0 /17); a mask that is not ones then zeros is refused.
+    unsigned mask = 0xffu;
     for (const std::string_view octet : {m1, m2, m3}) {
         const double x = leadingNumber(octet);
-        if (x == 0)
-            continue;
-        if (x == 255) {
-            prefix += 8;
-            continue;
-        }
-        double acc = 0;
-        for (int a = 7; a >= 0; --a) {
-            acc += std::ldexp(1.0, a);
-            if (acc >= x)
-                return slashText(prefix + 8 - a);
-        }
+        if (!(x >= 0 && x <= 255) || x != std::floor(x))
+            return invalidMask();
+        mask = (mask << 8) | static_cast<unsigned>(x);
     }
-    return slashText(prefix);
+    const unsigned zeros = ~mask;
+    if ((zeros & (zeros + 1)) != 0)
+        return invalidMask();
+    return "/" + numberText(std::popcount(mask));
 }
 
 } // namespace core

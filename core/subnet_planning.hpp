@@ -30,9 +30,9 @@ struct ClassRangeRefusal
     std::string replacement;
 };
 
-// Takes the address class (or none) and the first octet's text; a refusal when the octet's value
-// lies outside the class's range, both bounds included. Deliberate: the ranges overlap (A 1-126,
-// B 126-191, C 191-223) and differ from the ranges shown beside the address; with no
+// Takes the address class (or none) and the first octet's text; a refusal naming the class's
+// range when the octet's value lies outside it, both bounds included (A 1-126, B 128-191,
+// C 192-223, as shown beside the address), with the range's first value to put instead. With no
 // class every text is accepted.
 [[nodiscard]] std::optional<ClassRangeRefusal> Verif_ClasseAdresse(
     std::optional<IpClass> addressClass, std::string_view firstOctet);
@@ -61,17 +61,21 @@ struct SubnetPlan
 using SubnetResult = std::variant<CountRefused, AddressMissing, SubnetPlan>;
 
 // Takes the desired number of subnets, the address class (stations and line format), the mask
-// class (which mask octet is subnetted) and the four address texts, copied into the lines as
-// typed. Refuses a count outside ]0, 255[, then an address whose octet 0, 1 or 2 is empty (or
-// with no class chosen). Counts above 126 borrow all eight bits (254 subnets of one address);
-// for class C that leaves no station, so they are refused.
+// class (which mask octet is subnetted) and the four address texts; each line names a subnet's
+// first and last host, the octets before the subnetted one copied as typed. Refuses a count outside
+// ]0, 255[, then an address whose octet 0, 1 or 2 is empty (or with no class chosen). Counts above
+// 126 borrow all eight bits (254 subnets of one address); for class C that leaves no station, so
+// they are refused.
 [[nodiscard]] SubnetResult Calcul_SousReseaux(std::string_view desiredCount,
     std::optional<IpClass> addressClass, std::optional<IpClass> maskClass, const Octets &address);
 
-// Takes mask octets 1 to 3 (octet 0 counts as 255); the slash text "/8" to "/32". Deliberate: a
-// zero octet adds nothing and the scan goes on; 255 adds 8; any other value adds the leading one
-// bits whose weights first reach it and ends the scan.
-[[nodiscard]] std::string Calcul_Slash(
+// The slash notation of a mask, "/8" to "/32", or the refusal of one that is not ones then zeros.
+using SlashResult = std::variant<std::string, Message>;
+
+// Takes mask octets 1 to 3 (octet 0 counts as 255; an empty text reads 0); the mask's length in
+// slash notation, or a refusal when the octets are not whole numbers whose bits are ones then
+// zeros.
+[[nodiscard]] SlashResult Calcul_Slash(
     std::string_view m1, std::string_view m2, std::string_view m3);
 
 } // namespace core

@@ -259,8 +259,14 @@ void MaskTab::BTN_Slash_Click()
 
 void MaskTab::Calcul_Slash()
 {
-    Slash_->setText(
-        qt(core::Calcul_Slash(text(smasque2_[1]), text(smasque2_[2]), text(smasque2_[3]))));
+    std::visit(Overloaded {
+                   [this](const std::string &slash) { Slash_->setText(qt(slash)); },
+                   [this](const core::Message &refusal) {
+                       Slash_->setText(QString());
+                       messages_.show(refusal);
+                   },
+               },
+        core::Calcul_Slash(text(smasque2_[1]), text(smasque2_[2]), text(smasque2_[3])));
 }
 
 void MaskTab::CMD_Calcul_Click()

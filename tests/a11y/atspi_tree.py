@@ -34,7 +34,7 @@ CAPTIONS = {
     2: ["1er Nombre", "2ème Nombre", "Résultat", "Représentation binaire",
         "Permet de faire des sommes binaires"],
 }
-RANGE_REFUSAL = "La valeur doit être comprise entre 1 et 254."
+RANGE_REFUSAL = "La valeur doit être comprise entre 0 et 255."
 SAME = "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux."
 
 failures = []

@@ -1,7 +1,9 @@
 #include "core/subnet_planning.hpp"
 #include "tests/printers.hpp"
 
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -60,27 +62,51 @@ TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
     }
 }
 
-TEST(CalculSousReseaux, ListsTheSubnetsOfEachClass)
+// Each line against plain 32-bit arithmetic: the subnet's network and broadcast addresses, one
+// host in from each end.
+TEST(CalculSousReseaux, EachLineNamesASubnetsFirstAndLastHost)
 {
-    const struct
-    {
-        IpClass ipClass;
-        Octets address;
-        const char *first, *last;
-    } cases[] = {
-        {IpClass::C, {"192", "000", "000", "001"}, "192.000.000.32---->192.000.000.254",
-            "192.000.000.192---->192.000.000.254"},
-        {IpClass::B, {"128", "000", "000", ""}, "128.000.32.---->128.000.63.254",
-            "128.000.192.---->128.000.223.254"},
+    const auto value = [](const std::string &dotted) {
+        std::uint32_t address = 0;
+        std::istringstream in(dotted);
+        for (std::string octet; std::getline(in, octet, '.');)
+            address = address << 8 | static_cast<std::uint32_t>(std::stoul(octet));
+        return address;
     };
-    for (const auto &c : cases) {
-        const SubnetPlan plan = planFor("6", c.ipClass, c.address);
-        ASSERT_EQ(plan.lines.size(), 6u);
-        EXPECT_EQ(plan.lines.front(), c.first);
-        EXPECT_EQ(plan.lines.back(), c.last);
+    const std::pair<IpClass, Octets> cases[] = {{IpClass::A, {"10", "1", "2", "3"}},
+        {IpClass::A, {"001", "000", "000", "001"}}, {IpClass::B, {"172", "16", "5", "9"}},
+        {IpClass::B, {"128", "000", "000", "001"}}, {IpClass::C, {"192", "168", "1", "77"}}};
+    for (const auto &[ipClass, address] : cases) {
+        const int prefix = 8 * (static_cast<int>(ipClass) + 1);
+        for (const char *desired : {"1", "6", "14", "30", "62", "126", "200"}) {
+            if (ipClass == IpClass::C && std::stoi(desired) > 62)
+                continue;
+            SCOPED_TRACE(address[0] + '.' + address[1] + '.' + address[2] + '.' + address[3]
+                + " for " + desired);
+            const SubnetPlan plan = planFor(desired, ipClass, address);
+            const int length = prefix + plan.borrowedBits;
+            const std::uint32_t network
+                = value(address[0] + '.' + address[1] + '.' + address[2] + '.' + address[3])
+                & ~(0xffffffffu >> prefix);
+            for (std::size_t t = 0; t < plan.lines.size(); ++t) {
+                const std::uint32_t subnet
+                    = network | static_cast<std::uint32_t>(t + 1) << (32 - length);
+                const std::string &line = plan.lines[t];
+                const std::size_t arrow = line.find("---->");
+                ASSERT_NE(arrow, std::string::npos) << line;
+                EXPECT_EQ(value(line.substr(0, arrow)), subnet + 1) << line;
+                EXPECT_EQ(value(line.substr(arrow + 5)), (subnet | 0xffffffffu >> length) - 1)
+                    << line;
+            }
+        }
     }
+    // The octets before the subnetted one as typed, the ones after it as the default addresses.
+    EXPECT_EQ(planFor("6", IpClass::A, {"001", "000", "000", "001"}).lines.front(),
+        "001.32.000.001---->001.63.255.254");
+    EXPECT_EQ(planFor("6", IpClass::B, {"172", "16", "5", "9"}).lines.front(),
+        "172.16.32.001---->172.16.63.254");
     EXPECT_EQ(planFor("2", IpClass::C, {"192", "1", "2", "3"}).lines,
-        (std::vector<std::string> {"192.1.2.64---->192.1.2.254", "192.1.2.128---->192.1.2.254"}));
+        (std::vector<std::string> {"192.1.2.65---->192.1.2.126", "192.1.2.129---->192.1.2.190"}));
 }
 
 TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskClass)
@@ -90,7 +116,7 @@ TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskCl
     const auto &plan = std::get<SubnetPlan>(result);
     EXPECT_EQ(plan.octetIndex, 3);
     EXPECT_EQ(plan.stations, "8190");
-    EXPECT_EQ(plan.lines.front(), "128.0.32.1---->128.0.63.254");
+    EXPECT_EQ(plan.lines.front(), "128.0.32.001---->128.0.63.254");
 }
 
 TEST(CalculSousReseaux, RefusesCountsOutOfRange)
@@ -140,10 +166,7 @@ TEST(CalculSousReseaux, CountsAbove126BorrowTheWholeOctet)
         }
     }
     const SubnetPlan a = planFor("200", IpClass::A, {"10", "20", "30", "40"});
-    EXPECT_EQ(a.lines.front(), "10.1.30.40---->10.1.30.254");
-    EXPECT_EQ(a.lines.back(), "10.254.30.40---->10.254.30.254");
-    const SubnetPlan b = planFor("200", IpClass::B, {"130", "20", "30", "40"});
-    EXPECT_EQ(b.lines.front(), "130.20.1.40---->130.20.1.254");
+    EXPECT_EQ(a.lines.back(), "10.254.000.001---->10.254.255.254");
 }
 
 TEST(VerifClasseAdresse, KeepsTheFirstOctetInsideItsClassRange)
@@ -160,15 +183,15 @@ TEST(VerifClasseAdresse, KeepsTheFirstOctetInsideItsClassRange)
         {IpClass::A, "", true},
         {IpClass::A, "127", true},
         {IpClass::A, "126.5", true},
-        {IpClass::B, "126", false},
-        {IpClass::B, "126.5", false},
+        {IpClass::B, "128", false},
         {IpClass::B, "191", false},
-        {IpClass::B, "125", true},
+        {IpClass::B, "126", true},
+        {IpClass::B, "127", true},
         {IpClass::B, "192", true},
-        {IpClass::C, "191", false},
+        {IpClass::C, "192", false},
         {IpClass::C, "223", false},
+        {IpClass::C, "191", true},
         {IpClass::C, "224", true},
-        {IpClass::C, "190", true},
         {std::nullopt, "999", false},
         {std::nullopt, "", false},
     };
@@ -177,41 +200,49 @@ TEST(VerifClasseAdresse, KeepsTheFirstOctetInsideItsClassRange)
             << "octet=\"" << c.octet << '"';
 }
 
-TEST(VerifClasseAdresse, NamesTheClassBoundsAndItsReplacement)
+TEST(VerifClasseAdresse, ReplacesTheOctetWithTheRangesFirstValue)
 {
     const struct
     {
         IpClass ipClass;
         const char *replacement;
-    } cases[] = {{IpClass::A, "001"}, {IpClass::B, "126"}, {IpClass::C, "191"}};
+    } cases[] = {{IpClass::A, "001"}, {IpClass::B, "128"}, {IpClass::C, "192"}};
     for (const auto &c : cases)
         EXPECT_EQ(core::Verif_ClasseAdresse(c.ipClass, "999")->replacement, c.replacement);
 }
 
-TEST(CalculSlash, CountsTheMaskBits)
+TEST(CalculSlash, CountsTheBitsOfAMaskAndRefusesWhatIsNone)
 {
     const struct
     {
-        const char *m1, *m2, *m3, *slash;
+        const char *m1, *m2, *m3;
+        std::optional<std::string> slash; // none: refused
     } cases[] = {
         {"255", "255", "224", "/27"},
         {"255", "224", "000", "/19"},
         {"224", "000", "000", "/11"},
+        {"254", "0", "0", "/15"},
         {"000", "000", "000", "/8"},
-        {"255", "255", "255", "/32"},
-        {"255", "192", "255", "/18"},
-        {"255", "0", "255", "/24"},
         {"", "", "", "/8"},
-        {"100", "255", "255", "/9"},
-        {"200", "0", "0", "/11"},
-        {"-1", "0", "0", "/9"},
-        {"256", "255", "0", "/16"},
-        {"1E999", "", "", "/8"},
-        {"255", "255", "0.5", "/25"},
+        {"255", "255", "255", "/32"},
+        {"255", "192", "255", std::nullopt},
+        {"255", "0", "255", std::nullopt},
+        {"255", "100", "0", std::nullopt},
+        {"100", "255", "255", std::nullopt},
+        {"200", "0", "0", std::nullopt},
+        {"-1", "0", "0", std::nullopt},
+        {"256", "255", "0", std::nullopt},
+        {"1E999", "", "", std::nullopt},
+        {"255", "255", "0.5", std::nullopt},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(core::Calcul_Slash(c.m1, c.m2, c.m3), c.slash)
-            << c.m1 << "." << c.m2 << "." << c.m3;
+    for (const auto &c : cases) {
+        const core::SlashResult result = core::Calcul_Slash(c.m1, c.m2, c.m3);
+        SCOPED_TRACE(std::string(c.m1) + "." + c.m2 + "." + c.m3);
+        if (c.slash)
+            EXPECT_EQ(std::get<std::string>(result), *c.slash);
+        else
+            EXPECT_TRUE(std::holds_alternative<core::Message>(result));
+    }
 }
 
 } // namespace

@@ -42,7 +42,7 @@ const struct
     core::Icon icon;
     const char *title;
 } kMessages[] = {
-    {core::rangeRefusal(), "La valeur doit être comprise entre 1 et 254.", core::Icon::Critical,
+    {core::rangeRefusal(), "La valeur doit être comprise entre 0 et 255.", core::Icon::Critical,
         "Erreur de saisie"},
     {core::coherenceRefusal(1),
         "La saisie de votre adresse 1er Réseau IP semble incorrecte. Veuillez vérifier votre "
@@ -61,9 +61,9 @@ const struct
     {core::Verif_ClasseAdresse(IpClass::A, "999")->message,
         " La valeur doit être comprise entre 1 et 126", core::Icon::Critical, "Erreur de saisie"},
     {core::Verif_ClasseAdresse(IpClass::B, "999")->message,
-        " La valeur doit être comprise entre 126 et 191", core::Icon::Critical, "Erreur de saisie"},
+        " La valeur doit être comprise entre 128 et 191", core::Icon::Critical, "Erreur de saisie"},
     {core::Verif_ClasseAdresse(IpClass::C, "999")->message,
-        " La valeur doit être comprise entre 191 et 223", core::Icon::Critical, "Erreur de saisie"},
+        " La valeur doit être comprise entre 192 et 223", core::Icon::Critical, "Erreur de saisie"},
     {std::get<core::CountRefused>(core::Calcul_SousReseaux("0", IpClass::A, IpClass::A, {}))
             .message,
         "La valeur doit être comprise entre 1 et 254.", core::Icon::Exclamation,
@@ -71,6 +71,9 @@ const struct
     {std::get<core::AddressMissing>(core::Calcul_SousReseaux("6", IpClass::A, IpClass::A, {}))
             .message,
         "Votre Adresse IP n'est pas renseignée", core::Icon::Critical, "Erreur de saisie"},
+    {std::get<core::Message>(core::Calcul_Slash("255", "0", "255")),
+        "Ce masque n'est pas un masque de sous-réseau valide.", core::Icon::Critical,
+        "Erreur de saisie"},
 };
 
 // The captions the core writes, word for word.

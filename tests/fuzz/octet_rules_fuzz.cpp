@@ -5,26 +5,26 @@
 #include <cstdint>
 #include <string>
 
-// The octet rule is the 0 to 255 range of the leading number; the class step names a class
-// exactly when the first octet has one, and always ends on a full default mask.
+// The octet rule is the 0 to 255 range of the leading number; the class step names the first
+// octet's class, or none, and always sets all four mask boxes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char *>(data), size);
     const double value = core::leadingNumber(text);
     FUZZ_CHECK(core::Verif_Octet(text) == (value >= 0 && value <= 255));
 
+    // With a class or without, the caption names it and all four mask boxes are written and
+    // given their lock.
     const core::MaskSteps steps = core::classStep(text);
-    const std::optional<core::IpClass> ipClass
-        = value > 0 ? core::Classe_Adresse(value) : std::nullopt;
-    FUZZ_CHECK(steps.empty() == !ipClass);
-    if (ipClass) {
-        FUZZ_CHECK(
-            std::get<core::SetCaption>(steps.front()).caption == core::classCaption(ipClass));
-        int written = 0;
-        for (const auto &step : steps)
-            written += std::holds_alternative<core::SetMaskText>(step);
-        FUZZ_CHECK(written == 4);
+    const std::optional<core::IpClass> ipClass = core::Classe_Adresse(value);
+    int captions = 0, written = 0, locks = 0;
+    for (const auto &step : steps) {
+        if (const auto *caption = std::get_if<core::SetCaption>(&step))
+            captions += caption->caption == core::classCaption(ipClass);
+        written += std::holds_alternative<core::SetMaskText>(step);
+        locks += std::holds_alternative<core::SetMaskLocked>(step);
     }
+    FUZZ_CHECK(captions == 1 && written == 4 && locks == 4);
     const core::MaskSteps rule = core::firstCharacterRule(text);
     FUZZ_CHECK(rule.empty() || rule.size() == 9);
     if (size == 1 && data[0] < 0x80) // one ASCII character; Qt hands over well-formed UTF-8 only

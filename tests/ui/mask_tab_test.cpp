@@ -100,8 +100,8 @@ TEST_F(MaskTabTest, PlansSubnetsForClassesAAndB)
     } cases[] = {
         {1, {"255", "255", "224", "000"}, "8190", "128.000.32.001---->128.000.63.254",
             "128.000.192.001---->128.000.223.254", "/19"},
-        {0, {"255", "224", "000", "000"}, "2097150", "001.32.000.001---->001.63.000.254",
-            "001.192.000.001---->001.223.000.254", "/11"},
+        {0, {"255", "224", "000", "000"}, "2097150", "001.32.000.001---->001.63.255.254",
+            "001.192.000.001---->001.223.255.254", "/11"},
     };
     for (const auto &c : cases) {
         click(element("SSOption1", c.ipClass));
@@ -169,7 +169,7 @@ TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
     messages.shown.clear();
     click("CMD_Calcul");
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(lines().front(), "128.000.32.---->128.000.63.254");
+    EXPECT_EQ(lines().front(), "128.000.32.001---->128.000.63.254");
 }
 
 TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
@@ -183,14 +183,14 @@ TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
 
     messages.shown.clear();
     click("SSOption1(1)");
-    typeOver("Adresse1(0)", "126");
+    typeOver("Adresse1(0)", "128");
     click("Adresse1(3)");
     EXPECT_TRUE(messages.shown.empty());
-    typeOver("Adresse1(0)", "192");
+    typeOver("Adresse1(0)", "127");
     box("Adresse1(0)")->setFocus();
     box("Adresse1(1)")->setFocus(Qt::TabFocusReason); // leaving the box checks it too
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(text("Adresse1(0)"), "126");
+    EXPECT_EQ(text("Adresse1(0)"), "128");
 }
 
 TEST_F(MaskTabTest, LeavingAnAddressBoxChecksTheClassUnlessFocusGoesToAnotherWindow)
@@ -241,6 +241,13 @@ TEST_F(MaskTabTest, EveryMaskEditClearsTheSlash)
     EXPECT_EQ(label("Slash"), "");
     click("BTN_Slash");
     EXPECT_EQ(label("Slash"), "/24");
+    // Not ones then zeros: refused, and no slash.
+    typeOver("smasque2(2)", "0");
+    typeOver("smasque2(3)", "255");
+    click("BTN_Slash");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], std::get<core::Message>(core::Calcul_Slash("255", "0", "255")));
+    EXPECT_EQ(label("Slash"), "");
 }
 
 TEST_F(MaskTabTest, ReturningToTheTabRestoresTheDefaultMaskButKeepsThePlan)

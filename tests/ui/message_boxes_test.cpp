@@ -97,7 +97,7 @@ TEST_F(RealBoxesTest, ARefusalShowsOneBoxOverTheWindowThenEmptiesTheBox)
     Answerer answerer;
     driver.typeOver("Nombre1", "300");
     ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0].text, "La valeur doit être comprise entre 1 et 254.");
+    EXPECT_EQ(answerer.seen[0].text, "La valeur doit être comprise entre 0 et 255.");
     EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Critical);
     ASSERT_NE(answerer.seen[0].over, nullptr);
     EXPECT_EQ(answerer.seen[0].over->window(), &window);
