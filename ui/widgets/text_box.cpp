@@ -2,12 +2,15 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QStyleOptionFrame>
+#include <QValidator>
 #include <algorithm>
 #include <functional>
 
@@ -19,26 +22,23 @@ bool plain(QChar c)
     return (c >= u' ' && c < u'\x7f') || c == u'\t' || c == u'\n';
 }
 
-QString withoutHidden(const QString &text)
+// Every way a text enters a line edit, typed, composed by an input method, pasted, dropped or
+// set from code, ends in its validator, which may change the text: the one place it is cleaned.
+class Cleaner : public QValidator
 {
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        qsizetype length = 1;
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            length = 2;
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &position) const override
+    {
+        if (!std::all_of(input.cbegin(), input.cend(), plain)) {
+            const bool atEnd = position >= input.size();
+            const qsizetype before = atEnd ? 0 : TextBox::cleaned(input.left(position)).size();
+            input = TextBox::cleaned(input);
+            position = static_cast<int>(atEnd ? input.size() : std::min(before, input.size()));
         }
-        const QChar::Category category = QChar::category(c);
-        const bool hidden = category == QChar::Other_Format
-            || (category == QChar::Other_Control && c != u'\t' && c != u'\n');
-        if (!hidden)
-            kept.append(QStringView(text).mid(i, length));
-        i += length - 1;
+        return Acceptable;
     }
-    return kept;
-}
+};
 
 // Edit keys that remove the selection when there is one.
 bool deletes(const QKeyEvent *event)
@@ -61,14 +61,51 @@ TextBox::TextBox(const QString &text, QWidget *parent)
     // direction key does, is its public way in.
     QKeyEvent leftToRight(QEvent::KeyPress, Qt::Key_Direction_L, Qt::NoModifier);
     QLineEdit::keyPressEvent(&leftToRight);
+    setValidator(new Cleaner(this));
 }
 
 QString TextBox::cleaned(const QString &text)
 {
     if (std::all_of(text.begin(), text.end(), plain))
         return text;
-    // Folding may bring two pieces together, or a control character out of a compatibility form.
-    return withoutHidden(withoutHidden(text).normalized(QString::NormalizationForm_KC));
+    // Folded first, so that a mark may join its letter and a form's own characters are seen.
+    const QString folded = text.normalized(QString::NormalizationForm_KC);
+    QString kept;
+    kept.reserve(folded.size());
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        char32_t c = folded[i].unicode();
+        qsizetype length = 1;
+        if (folded[i].isHighSurrogate() && i + 1 < folded.size()
+            && folded[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(folded[i], folded[i + 1]);
+            length = 2;
+        }
+        const QStringView piece = QStringView(folded).mid(i, length);
+        i += length - 1;
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+            if (c == u'\t' || c == u'\n')
+                kept.append(piece);
+            break;
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            break;
+        case QChar::Separator_Space:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            kept.append(u' ');
+            break;
+        case QChar::Number_DecimalDigit:
+            kept.append(QChar(u'0' + QChar::digitValue(c)));
+            break;
+        default:
+            kept.append(piece);
+        }
+    }
+    return kept;
 }
 
 void TextBox::replaceSelection(const QString &text)
@@ -78,9 +115,9 @@ void TextBox::replaceSelection(const QString &text)
         return;
     }
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    QString replaced = QLineEdit::text();
-    replaced.replace(start, selectionLength(), text);
-    setText(replaced);
+    const QString whole = QLineEdit::text();
+    // Built anew rather than replaced in place, which would keep the old text's whole capacity.
+    setText(whole.left(start) + text + whole.mid(start + selectionLength()));
     setCursorPosition(start + static_cast<int>(text.size()));
 }
 
@@ -88,7 +125,7 @@ bool TextBox::paste(QClipboard::Mode mode)
 {
     if (isReadOnly() || !isEnabled())
         return false;
-    const QString clip = cleaned(QGuiApplication::clipboard()->text(mode));
+    const QString clip = QGuiApplication::clipboard()->text(mode);
     if (!clip.isEmpty() || hasSelectedText())
         replaceSelection(clip);
     return true;
@@ -111,30 +148,36 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     }
     // What the line edit would insert as typed: printable, without a command modifier.
     const QString typed = event->text();
-    const bool inserts = !typed.isEmpty() && typed.front().isPrint()
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (editable && inserts) {
-        const QString kept = cleaned(typed);
-        if (kept != typed || largeSelection) {
-            if (!kept.isEmpty())
-                replaceSelection(kept);
-            event->accept();
-            return;
-        }
+    const bool printable = !typed.isEmpty() && typed.front().isPrint();
+    // Deliberate: the line edit types the letter of Alt and a letter that names no control (or
+    // names a disabled one); a desktop program types nothing then. Ctrl+Alt is AltGr on Windows.
+    if (printable && (event->modifiers() & Qt::AltModifier)
+        && !(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    if (largeSelection && printable
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        replaceSelection(typed);
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
-void TextBox::inputMethodEvent(QInputMethodEvent *event)
+void TextBox::dropEvent(QDropEvent *event)
 {
-    const QString kept = cleaned(event->commitString());
-    if (kept == event->commitString()) {
-        QLineEdit::inputMethodEvent(event);
+    // A large drop takes the paste's one-piece path, out of the undo history.
+    const QString dropped = event->mimeData()->text();
+    if (isReadOnly() || !isEnabled() || dropped.size() <= kLargePaste || event->source() == this) {
+        QLineEdit::dropEvent(event);
         return;
     }
-    QInputMethodEvent clean(event->preeditString(), event->attributes());
-    clean.setCommitString(kept, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&clean);
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    replaceSelection(dropped);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)

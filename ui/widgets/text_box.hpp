@@ -20,8 +20,8 @@ namespace ui {
 // The line's direction is left to right, not guessed from the text: Qt's guess reads the text up to
 // its first letter, so a line of digits is read whole each time the cursor is placed.
 //
-// What enters the box, typed or pasted, is cleaned first (see cleaned()), so that the box shows
-// exactly the characters the number reader reads.
+// Whatever enters the box, typed, composed, pasted or dropped, is cleaned in its validator (see
+// cleaned()), so that the box shows exactly the characters the number reader reads.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -30,9 +30,11 @@ public:
 
     explicit TextBox(const QString &text = {}, QWidget *parent = nullptr);
 
-    // The text without the characters that show nothing or something else than they are (Unicode
-    // format characters, control characters other than the blanks the number reader passes over:
-    // space, tab and line feed), its compatibility forms folded (NFKC: "１９２" is "192").
+    // The text as it reads: its compatibility forms folded (NFKC: "１９２" is "192"), digits of
+    // every script written 0 to 9 ("١٩٢" is "192"), separators written as the blank they look
+    // like, and without what shows nothing or rides on another character: format and control
+    // characters (but tab and line feed, blanks the number reader passes over), combining marks
+    // and variation selectors.
     [[nodiscard]] static QString cleaned(const QString &text);
 
     // The line edit's own menu, its paste, cut and delete going through the same paths as the
@@ -41,7 +43,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
