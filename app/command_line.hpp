@@ -10,8 +10,9 @@
 
 namespace app {
 
-// Whether the arguments ask only for text (--help, --version): then no window is needed and the
-// program must answer even with no display.
+// Whether the arguments ask only for text (--help, --version, or a mistake to report): then no
+// window is needed and the program must answer even with no display. True exactly when
+// answerCommandLine() has an answer for the same arguments.
 [[nodiscard]] bool asksOnlyForText(int argc, char **argv);
 
 struct CommandLineAnswer

@@ -42,7 +42,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // Only --help and --version, answered above, run without the windowed application.
+    app::sayLostScreen();
+
+    // Only what is answered above runs without the windowed application.
     QApplication &gui = *qApp;
     ui::applyLook(gui);
     ui::ModalMessageBoxes messages;

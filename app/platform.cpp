@@ -125,6 +125,24 @@ void PlatformGuard::handle(QtMsgType type, const QMessageLogContext &context, co
     std::_Exit(1);
 }
 
+void sayLostScreen()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            // Qt 6.4 says it without a category ("The X11 connection broke (error 1)...").
+            if (text.contains(QLatin1String("connection broke"))) {
+                std::fputs(qPrintable(QCoreApplication::translate("main",
+                               "resomar : la connexion à l'écran est perdue ; le programme se "
+                               "ferme.\n")),
+                    stderr);
+                std::fflush(stderr);
+                return;
+            }
+            previous(type, context, text);
+        });
+}
+
 QString unusableScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();

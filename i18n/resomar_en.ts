@@ -55,6 +55,10 @@
         <source>La valeur doit être comprise entre %1 et %2.</source>
         <translation>The value must be between %1 and %2.</translation>
     </message>
+    <message>
+        <source>Ce masque n&apos;est pas un masque de sous-réseau valide.</source>
+        <translation>This mask is not a valid subnet mask.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -126,6 +130,24 @@ Qt&apos;s standard options are understood too: -platform, -display, -style, etc.
         <source>resomar : l&apos;écran n&apos;a que %1 bits par pixel ; il en faut au moins 15.
 </source>
         <translation>resomar: the screen has only %1 bits per pixel; it needs at least 15.
+</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>la sortie est fermée</source>
+        <translation>the output is closed</translation>
+    </message>
+    <message>
+        <source>la sortie refuse le texte</source>
+        <translation>the output refuses the text</translation>
+    </message>
+    <message>
+        <source>resomar : la connexion à l&apos;écran est perdue ; le programme se ferme.
+</source>
+        <translation>resomar: the connection to the display is lost; the program quits.
 </translation>
     </message>
 </context>

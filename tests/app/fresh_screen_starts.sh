@@ -24,6 +24,8 @@ fi
 
 # One start, on the screen virtual_screen.sh has just made.
 sockets() { find "/proc/$XVFB_PID/fd" -lname 'socket:*' 2>/dev/null | wc -l; }
+version=$("$program" --version)
+version=${version#Resomar }
 listening=$(sockets)
 output=$(mktemp "${TMPDIR:-/tmp}/resomar-start.XXXXXX")
 trap 'rm -f "$output"' EXIT
@@ -45,7 +47,7 @@ for _ in $(seq 1200); do
 done
 [ "$(sockets)" -gt "$listening" ] || { kill "$pid"; echo "no connection to the X server within 60 s"; exit 1; }
 
-if ! timeout 60 xdotool search --sync --onlyvisible --name 'propos de Resomar$|^v1\.20 Resomar $' >/dev/null 2>&1; then
+if ! timeout 60 xdotool search --sync --onlyvisible --name "propos de Resomar\$|^v${version//./\\.} Resomar \$" >/dev/null 2>&1; then
     kill -0 "$pid" 2>/dev/null || ended "before its first window"
     kill "$pid"
     echo "no window within 60 s"

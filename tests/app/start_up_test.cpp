@@ -35,12 +35,16 @@ TEST(CommandLine, AnswersHelpVersionAndMistakes)
         {{"resomar", "--version"}, "Resomar " RESOMAR_VERSION "\n", 0},
         {{"resomar", "-v"}, "Resomar " RESOMAR_VERSION "\n", 0},
         {{"resomar", "--nosuch", "--help"}, "Utilisation : resomar [options]\n", 0},
-        {{"resomar", "--nosuch"}, "resomar : option inconnue : nosuch\n", 1},
+        {{"resomar", "--nosuch"}, "resomar : option inconnue : --nosuch\n", 1},
+        {{"resomar", "-style", "-h"}, "resomar : il manque la valeur de l'option -style\n", 1},
+        {{"resomar", "--display", "--version"},
+            "resomar : il manque la valeur de l'option --display\n", 1},
+        {{"resomar", "-reverse=1"}, "resomar : argument inattendu : -reverse=1\n", 1},
         {{"resomar", "fichier"}, "resomar : argument inattendu : fichier\n", 1},
         {{"resomar", "-display"}, "resomar : il manque la valeur de l'option -display\n", 1},
-        {{"resomar", "-style", "x", "-reverse", "-nosuch"}, "resomar : option inconnue : nosuch\n",
-            1},
-        {{"resomar", "--\x1b[2J\u009b"}, "resomar : option inconnue : \\x1b[2J\\x9b\n", 1},
+        {{"resomar", "-style", "x", "-reverse", "-nosuch=1"},
+            "resomar : option inconnue : -nosuch\n", 1},
+        {{"resomar", "--\x1b[2J\u009b"}, "resomar : option inconnue : --\\x1b[2J\\x9b\n", 1},
     };
     for (const CommandLineCase &c : cases) {
         const auto answer = app::answerCommandLine(c.arguments);
@@ -59,7 +63,9 @@ TEST(CommandLine, HelpListsEveryOptionOfTheProgram)
     EXPECT_TRUE(help.contains("-platform")) << help.toStdString();
 }
 
-TEST(CommandLine, OnlyHelpAndVersionNeedNoScreen)
+// Whatever is answered is answered before a screen is opened: Qt would otherwise take -h as the
+// style's name, and the program would go on to its windows with no application for them.
+TEST(CommandLine, WhatIsAnsweredNeedsNoScreen)
 {
     const struct
     {
@@ -70,7 +76,8 @@ TEST(CommandLine, OnlyHelpAndVersionNeedNoScreen)
         {{"resomar", "--help"}, true},
         {{"resomar", "-platform", "offscreen", "-v"}, true},
         {{"resomar", "--version"}, true},
-        {{"resomar", "--helpful"}, false},
+        {{"resomar", "--helpful"}, true},
+        {{"resomar", "-style", "-h"}, true},
         {{"resomar", "-display", ":1"}, false},
     };
     for (const auto &c : cases) {

@@ -74,10 +74,13 @@ wait_shown() {
     fail "no window titled '$1' within 30 s"
 }
 
+# The main window's title holds the version, as the program tells it.
+version=$("$program" --version)
+version=${version#Resomar }
 "$program" &
 pid=$!
 # The splash, which openbox leaves without a frame, gives way to the main window, which it frames.
-main=$(wait_shown '^v1\.20 Resomar $')
+main=$(wait_shown "^v${version//./\\.} Resomar \$")
 [[ $main =~ ^[0-9]+$ ]] || { echo "$main"; exit 1; }
 expect_centred "$main" "the main window"
 read -r x y w h < <(outer "$main")
