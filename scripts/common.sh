@@ -9,13 +9,20 @@ virtual_screen_packages=(xvfb xauth xdotool)
 test_packages=(openbox x11-utils weston qt6-wayland dbus at-spi2-core python3 python3-pyatspi)
 
 export LC_ALL=C.UTF-8
+# What a script undoes when it ends, last added first: at_exit 'command'. One EXIT trap for all,
+# so that a script's own cleaning does not replace this file's.
+exit_actions=()
+at_exit() {
+    exit_actions=("$1" "${exit_actions[@]}")
+}
+trap 'for action in "${exit_actions[@]}"; do eval "$action"; done' EXIT
 # Qt wants a private runtime folder; without one it makes /tmp/runtime-$USER and leaves it there.
 # Ours goes when the script ends.
 if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
     resomar_runtime=$(mktemp -d "${TMPDIR:-/tmp}/resomar-runtime.XXXXXX")
     chmod 700 "$resomar_runtime"
     export XDG_RUNTIME_DIR=$resomar_runtime
-    trap 'rm -rf "$resomar_runtime"' EXIT
+    at_exit 'rm -rf "$resomar_runtime"'
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$jobs}

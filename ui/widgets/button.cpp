@@ -8,8 +8,9 @@
 namespace ui {
 namespace {
 
-// Where, in device pixels, Qt draws the access key's underline of a caption: what differs between
-// the caption drawn with it and without it.
+// Where, in device pixels, Qt draws the access key's underline of a caption (what differs between
+// the caption drawn with it and without it), one logical pixel below the letter's lowest ink as at
+// scale 1: Qt's own place may touch a bottom bar (the E of "&Effacer", the S of "&Slash").
 QRect underlineOf(const QWidget &widget, const QRect &area, int flags, const QString &caption)
 {
     const qreal ratio = widget.devicePixelRatioF();
@@ -30,6 +31,18 @@ QRect underlineOf(const QWidget &widget, const QRect &area, int flags, const QSt
                 underline |= QRect(x, y, 1, 1);
         }
     }
+    if (underline.isEmpty())
+        return underline;
+    int lowest = -1;
+    for (int y = 0; y < without.height(); ++y) {
+        for (int x = underline.left(); x <= underline.right(); ++x) {
+            if (qAlpha(without.pixel(x, y)) != 0)
+                lowest = y;
+        }
+    }
+    const int gap = qRound(ratio);
+    if (lowest >= 0 && underline.top() <= lowest + gap)
+        underline.moveTop(lowest + gap + 1);
     return underline;
 }
 
