@@ -100,26 +100,29 @@ enum class Way { Typed, Composed, Pasted, Dropped };
 
 void enter(ui::TextBox &box, Way way, const QString &text)
 {
-    if (way == Way::Typed) {
-        // A key per character, as an input method or xdotool types them.
+    QMimeData data;
+    data.setText(text);
+    QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::clipboard()->setText(text);
+    switch (way) {
+    case Way::Typed: // a key per character, as an input method or xdotool types them
         for (const char32_t c : text.toUcs4()) {
             QKeyEvent key(
                 QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
             QApplication::sendEvent(&box, &key);
         }
-    } else if (way == Way::Composed) {
-        QInputMethodEvent event;
-        event.setCommitString(text);
-        QApplication::sendEvent(&box, &event);
-    } else if (way == Way::Pasted) {
-        QApplication::clipboard()->setText(text);
+        break;
+    case Way::Composed:
+        QApplication::sendEvent(&box, &composed);
+        break;
+    case Way::Pasted:
         pasteWithKeyboard(&box);
-    } else {
-        QMimeData data;
-        data.setText(text);
-        QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        break;
+    case Way::Dropped:
         QApplication::sendEvent(&box, &enter);
-        QDropEvent drop({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&box, &drop);
     }
 }
