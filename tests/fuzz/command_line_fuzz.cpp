@@ -11,8 +11,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     std::vector<std::string> pieces {"resomar", ""};
-    for (std::size_t i = 0; i < size; ++i)
-        data[i] == 0 ? pieces.emplace_back() : pieces.back().push_back(static_cast<char>(data[i]));
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == 0)
+            pieces.emplace_back();
+        else
+            pieces.back().push_back(static_cast<char>(data[i]));
+    }
     std::vector<char *> argv;
     QStringList arguments;
     for (std::string &argument : pieces) {
