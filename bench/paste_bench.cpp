@@ -1,7 +1,8 @@
 // Huge pastes into the first tab's address box: the time to take the paste, the CPU used while
 // the text sits in the focused box, the time to answer a click on the next box and one back in
 // the huge box (focus leaving and entering it, repaints included), the time to answer a click on
-// "&Vérification" of 10.<huge>.0.0 against 10.0.0.0, and the memory left after "&Effacer". Prints
+// "&Vérification" of 10.<huge>.0.0 against 10.0.0.0, and the memory left once the text is
+// deleted from the keyboard, then after "&Effacer". Prints
 // one line per size; run as paste_bench [megabytes...] (default 1 2 5 10).
 
 #include "ui/main_window.hpp"
@@ -75,7 +76,7 @@ int main(int argc, char **argv)
     if (sizes.empty())
         sizes = {1, 2, 5, 10};
     std::printf("MB  paste_ms  idle_cpu_ms_per_s  click_ms  verify_ms  rss_kB_before  rss_kB_text  "
-                "rss_kB_cleared\n");
+                "rss_kB_deleted  rss_kB_cleared\n");
     for (const int mb : sizes) {
         // Zeros and a nine: all of it takes part in reading the number, which stays 9.
         QApplication::clipboard()->setText(QString(mb * 1'000'000, u'0') + "9");
@@ -95,11 +96,17 @@ int main(int argc, char **argv)
         const qint64 click = std::max(clickMs(next), clickMs(box));
         const qint64 verification = clickMs(verify);
         QTest::qWait(3000); // the verification's animation and verdict
+        // The huge text deleted as a user does: all of it selected, then the delete key.
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::qWait(200);
+        const long deleted = residentKb();
         QTest::mouseClick(effacer, Qt::LeftButton);
         QApplication::clipboard()->clear();
         QTest::qWait(200);
-        std::printf("%2d  %8lld  %17.0f  %8lld  %9lld  %13ld  %11ld  %14ld\n", mb, pasteMs, idle,
-            click, verification, before, withText, residentKb());
+        std::printf("%2d  %8lld  %17.0f  %8lld  %9lld  %13ld  %11ld  %14ld  %14ld\n", mb, pasteMs,
+            idle, click, verification, before, withText, deleted, residentKb());
     }
     return 0;
 }

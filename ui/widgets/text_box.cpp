@@ -10,9 +10,13 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QStyleOptionFrame>
+#include <QTimer>
 #include <QValidator>
 #include <algorithm>
 #include <functional>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace ui {
 namespace {
@@ -62,6 +66,18 @@ TextBox::TextBox(const QString &text, QWidget *parent)
     QKeyEvent leftToRight(QEvent::KeyPress, Qt::Key_Direction_L, Qt::NoModifier);
     QLineEdit::keyPressEvent(&leftToRight);
     setValidator(new Cleaner(this));
+    // Deliberate: glibc keeps the memory a large text took for the next large allocation, tens of
+    // megabytes that an emptied box would go on holding; it goes back to the system instead.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &now) {
+        if (held_ > kLargePaste && now.size() <= kLargePaste) {
+            QTimer::singleShot(0, this, [] {
+#ifdef __GLIBC__
+                malloc_trim(0);
+#endif
+            });
+        }
+        held_ = now.size();
+    });
 }
 
 QString TextBox::cleaned(const QString &text)

@@ -66,6 +66,7 @@ private:
     qsizetype firstShown_ = 0;
     QRect shownArea_;
     int anchor_ = 0; // where a mouse selection in a large text started
+    qsizetype held_ = 0; // the text's length, to see a large one go
 };
 
 } // namespace ui
