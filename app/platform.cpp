@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,12 +27,9 @@ bool aboutThePlatform(const QByteArray &category)
 }
 
 // The application does not exist yet, so no translator is installed: the line is translated here.
-QString translated(const char *source)
+QString sayEarly(const char *source)
 {
-    QTranslator english;
-    if (ui::userLanguage() == ui::Language::English && english.load(":/i18n/resomar_en.qm"))
-        return english.translate("main", source);
-    return QString::fromUtf8(source);
+    return ui::translateEarly("main", source);
 }
 
 } // namespace
@@ -100,7 +96,7 @@ void PlatformGuard::handle(QtMsgType type, const QMessageLogContext &context, co
     QStringList arguments;
     for (int i = 0; i < guard.argc_; ++i)
         arguments << QString::fromLocal8Bit(guard.argv_[i]);
-    const auto mistake = answerCommandLine(arguments, translated);
+    const auto mistake = answerCommandLine(arguments, sayEarly);
     const std::lock_guard lock(guard.heldLock_);
     QString line;
     if (mistake && mistake->status != 0) {
@@ -115,9 +111,9 @@ void PlatformGuard::handle(QtMsgType type, const QMessageLogContext &context, co
                 break;
             }
         }
-        line = translated(QT_TRANSLATE_NOOP("main",
-                              "resomar : aucun écran où ouvrir la fenêtre (%1) ; pour la lancer "
-                              "sans écran : xvfb-run %2\n"))
+        line = sayEarly(QT_TRANSLATE_NOOP("main",
+                            "resomar : aucun écran où ouvrir la fenêtre (%1) ; pour la lancer "
+                            "sans écran : xvfb-run %2\n"))
                    .arg(printable(why), printable(arguments.value(0, "resomar")));
     }
     std::fputs(qPrintable(line), stderr);

@@ -43,7 +43,7 @@ struct MainWindowParts
 // after this are built.
 struct InLanguage
 {
-    explicit InLanguage(ui::Language language)
+    explicit InLanguage(const QString &language)
         : translations(language)
     { }
     ui::Translations translations;

@@ -9,17 +9,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QXmlStreamReader>
 #include <map>
 #include <set>
 
 namespace {
-
-using ui::Language;
 
 class TranslatedMenuTest : public test::WindowTest
 {
@@ -53,7 +53,7 @@ protected:
 
 TEST_F(TranslatedMenuTest, ATextBoxMenuIsFrenchInFrench)
 {
-    const ui::Translations french(Language::French);
+    const ui::Translations french("fr");
     ASSERT_TRUE(french.qtLoaded()) << "Qt's French texts are missing: qt6-translations-l10n";
     const QStringList items = menuItems("NombreSousReseaux");
     EXPECT_TRUE(items.contains("Cop&ier")) << items.join(", ").toStdString();
@@ -64,7 +64,7 @@ TEST_F(TranslatedMenuTest, TheListMenuIsEnglishInEnglishOnlyWhileTheTranslations
 {
     planSixSubnets();
     {
-        const ui::Translations english(Language::English);
+        const ui::Translations english("en");
         EXPECT_EQ(menuItems("LST_Reseau"), (QStringList {"&Copy", "Copy &all"}));
         EXPECT_TRUE(menuItems("NombreSousReseaux").contains("Select All"));
     }
@@ -201,12 +201,12 @@ void expectEnglish(const Texts &english, const Texts &french, const char *when)
 TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEnglish)
 {
     // Each with Qt's own texts in its language too, as the program has them.
-    const auto see = [](Language language) {
+    const auto see = [](const QString &language) {
         const ui::Translations translations(language);
         return seeInTheLanguageInstalled();
     };
-    const Seen french = see(Language::French);
-    const Seen english = see(Language::English);
+    const Seen french = see("fr");
+    const Seen english = see("en");
 
     // The tour above makes the core say each of its messages.
     const std::set<std::string> expectedSources {core::rangeRefusal().text.source(),
@@ -237,15 +237,38 @@ TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEng
         << english.messages.join("\n");
 }
 
-// Every entry of the English file is finished, and the translation embedded in the program gives
-// it: the file is read where the sources were scanned into it, the embedded one as the program
-// loads it.
-TEST(EnglishTranslationFileTest, EveryEntryIsFinishedAndEmbedded)
+// The choice among the user's languages in order, as Windows' settings list them and as Qt reads
+// LANGUAGE on Unix: the first that is French or carried, found by its language alone when its
+// territory has no translation of its own; French when none is carried.
+TEST(LanguageChoiceTest, TheFirstCarriedOfTheUsersLanguagesWins)
 {
-    QFile file(QStringLiteral(RESOMAR_ENGLISH_TS));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << RESOMAR_ENGLISH_TS;
+    const QString uncarried = "zu-ZA";
+    ASSERT_FALSE(ui::carriedLanguages().contains("zu"));
+    EXPECT_EQ(ui::firstCarried({}), "fr");
+    EXPECT_EQ(ui::firstCarried({uncarried}), "fr");
+    for (const QString &language : ui::carriedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        const QString withTerritory = QLocale(language).name().replace('_', '-'); // de-DE
+        EXPECT_EQ(ui::firstCarried({uncarried, withTerritory, "fr-FR"}), language);
+        EXPECT_EQ(ui::firstCarried({"fr-CA", language}), "fr");
+    }
+}
+
+// Every entry of each translation file is finished, and the translation embedded in the program
+// gives it: the files are read where the sources were scanned into them, each embedded one as the
+// program loads it.
+class TranslationFileTest : public ::testing::TestWithParam<QString>
+{
+};
+
+TEST_P(TranslationFileTest, EveryEntryIsFinishedAndEmbedded)
+{
+    QFile file(QStringLiteral(RESOMAR_I18N_DIR "/") + GetParam());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName();
+    const QString language = GetParam().section('.', 0, 0).section('_', 1);
+    ASSERT_TRUE(ui::carriedLanguages().contains(language)) << language;
     QTranslator embedded;
-    ASSERT_TRUE(embedded.load(":/i18n/resomar_en.qm"));
+    ASSERT_TRUE(embedded.load(":/i18n/resomar_" + language));
     QXmlStreamReader ts(&file);
     QString context, source;
     int entries = 0;
@@ -271,5 +294,9 @@ TEST(EnglishTranslationFileTest, EveryEntryIsFinishedAndEmbedded)
     EXPECT_FALSE(ts.hasError()) << ts.errorString();
     EXPECT_GT(entries, 90);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFile, TranslationFileTest,
+    ::testing::ValuesIn(QDir(RESOMAR_I18N_DIR).entryList({"resomar_*.ts"})),
+    [](const auto &info) { return info.param.section('.', 0, 0).toStdString(); });
 
 } // namespace
