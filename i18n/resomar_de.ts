@@ -55,6 +55,10 @@
         <source>La valeur doit être comprise entre %1 et %2.</source>
         <translation>Der Wert muss zwischen %1 und %2 liegen.</translation>
     </message>
+    <message>
+        <source>Ce masque n&apos;est pas un masque de sous-réseau valide.</source>
+        <translation>Diese Maske ist keine gültige Subnetzmaske.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -126,6 +130,24 @@ Die Standardoptionen von Qt gelten auch: -platform, -display, -style usw.
         <source>resomar : erreur d&apos;écriture : %1
 </source>
         <translation>resomar: Schreibfehler: %1
+</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>la sortie est fermée</source>
+        <translation>die Ausgabe ist geschlossen</translation>
+    </message>
+    <message>
+        <source>la sortie refuse le texte</source>
+        <translation>die Ausgabe nimmt den Text nicht an</translation>
+    </message>
+    <message>
+        <source>resomar : la connexion à l&apos;écran est perdue ; le programme se ferme.
+</source>
+        <translation>resomar: Verbindung zum Bildschirm verloren; das Programm wird beendet.
 </translation>
     </message>
 </context>

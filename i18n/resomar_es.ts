@@ -55,6 +55,10 @@
         <source>La valeur doit être comprise entre %1 et %2.</source>
         <translation>El valor debe estar entre %1 y %2.</translation>
     </message>
+    <message>
+        <source>Ce masque n&apos;est pas un masque de sous-réseau valide.</source>
+        <translation>Esta máscara no es una máscara de subred válida.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -126,6 +130,24 @@ También se aceptan las opciones estándar de Qt: -platform, -display, -style, e
         <source>resomar : erreur d&apos;écriture : %1
 </source>
         <translation>resomar: error de escritura: %1
+</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>la sortie est fermée</source>
+        <translation>la salida está cerrada</translation>
+    </message>
+    <message>
+        <source>la sortie refuse le texte</source>
+        <translation>la salida no acepta el texto</translation>
+    </message>
+    <message>
+        <source>resomar : la connexion à l&apos;écran est perdue ; le programme se ferme.
+</source>
+        <translation>resomar: se perdió la conexión con la pantalla; el programa se cierra.
 </translation>
     </message>
 </context>
