@@ -1,5 +1,6 @@
 #include "binary_sum_tab.hpp"
 
+#include "announcer.hpp"
 #include "core/message.hpp"
 #include "core_text.hpp"
 #include "inventory.hpp"
@@ -103,6 +104,9 @@ void BinarySumTab::numberChanged(QLineEdit *number, const BitBoxes &bits)
     for (std::size_t p = 0; p < bits.size(); ++p)
         write(bits[p], qt(row[p]));
     Somme_Binaire();
+    announceAfterTyping(number,
+        labelled(number->accessibleName(), spokenBits(bits)) + QStringLiteral(". ")
+            + labelled(Nombre3_->accessibleName(), spokenBits(Bit3_)));
 }
 
 void BinarySumTab::Somme_Binaire()

@@ -1,5 +1,6 @@
 #include "echo_scene.hpp"
 
+#include "announcer.hpp"
 #include "inventory.hpp"
 #include "pace.hpp"
 
@@ -71,6 +72,7 @@ void EchoScene::playOutgoing()
     PICT_PC2_->show();
     LINE_Ping_->show();
     LBL_Ping_->show();
+    announce(LBL_Ping_, tr("Echo Request"));
     LINE_Ping_->setColor(QColor(255, 0, 0));
     // The computers appear before anything moves. The container's repaint leaves out the opaque
     // pictures just shown while no event is processed, so each paints itself.
@@ -107,12 +109,15 @@ void EchoScene::playReturn(bool sameNetwork)
     }
     LBL_echo_->setText(tr("Echo Reply"));
     LBL_echo_->show();
+    announce(LBL_echo_, LBL_echo_->text());
     for (int x = 5500; x >= labelEnd; x -= kStep) {
         moveNow(LBL_echo_, x);
         pace_.step();
     }
-    if (!sameNetwork)
+    if (!sameNetwork) {
         LBL_echo_->setText(tr("Request TimeOut"));
+        announce(LBL_echo_, LBL_echo_->text());
+    }
 }
 
 } // namespace ui
