@@ -114,9 +114,10 @@ void EchoScene::playReturn(bool sameNetwork)
     }
     if (!sameNetwork)
         LBL_echo_->setText(tr("Request TimeOut"));
-    // Deliberate: the steps are said together once the scene ends, not each as it shows. The
-    // scene holds the event loop, and a screen reader that asks about a notification meanwhile
-    // gets no answer in time (Orca waits 0.8 s) and drops it.
+}
+
+void EchoScene::announceSteps()
+{
     announce(LBL_echo_, tr("Echo Request") + QStringLiteral(". ") + LBL_echo_->text());
 }
 

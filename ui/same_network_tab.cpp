@@ -207,6 +207,7 @@ void SameNetworkTab::CMD_Verification_Click()
     const bool same = core::Meme_Reseau(panel_->Resultat_Reseau1(), panel_->Resultat_Reseau2());
     scene_->playReturn(same);
     messages_.show(core::verdict(same));
+    scene_->announceSteps();
 }
 
 void SameNetworkTab::CMD_Effacer_Click()

@@ -140,10 +140,8 @@ def french(walk):
     walk.check([c[-2] for c in classes] == ["A", "C"] * 2, f"classes announced: {classes}")
     say("the other octets", lambda: type_octets("168", "1"), r"^2ème réseau, adresse, octet 3\b")
     say("Vérification", lambda: keys("alt+v"),
-        notice("Echo Request. Echo Reply"),
         r"^(alert )?Vérification", r"^Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent")
-    say("closing the verdict", lambda: keys("Return"),
-        r"^Vérifier si les deux réseaux sont identiques\b")
+    say("closing the verdict", lambda: keys("Return"), notice("Echo Request. Echo Reply"))
 
     # The mask: class B, six subnets, the slash notation.
     say("to the mask tab", lambda: keys("ctrl+Tab"), r"^Type de classe, classe C")
