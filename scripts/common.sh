@@ -5,8 +5,9 @@ build_packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-tools-dev qt6-l10n-
 fuzz_packages=(clang libclang-rt-dev)
 package_packages=(dpkg-dev file lintian appstream desktop-file-utils git)
 virtual_screen_packages=(xvfb xauth xdotool)
-# What the tests of the real program drive it with: a window manager, Wayland, a screen reader's bus.
-test_packages=(openbox x11-utils weston qt6-wayland dbus at-spi2-core python3 python3-pyatspi)
+# What the tests of the real program drive it with: a window manager, Wayland, a screen reader's bus,
+# the screen reader.
+test_packages=(openbox x11-utils weston qt6-wayland dbus at-spi2-core python3 python3-pyatspi orca)
 
 export LC_ALL=C.UTF-8
 # What a script undoes when it ends, last added first: at_exit 'command'. One EXIT trap for all,

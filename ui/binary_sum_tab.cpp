@@ -1,5 +1,6 @@
 #include "binary_sum_tab.hpp"
 
+#include "announcer.hpp"
 #include "core/message.hpp"
 #include "core_text.hpp"
 #include "inventory.hpp"
@@ -7,6 +8,17 @@
 #include "ui/widgets/copy_menu.hpp"
 
 namespace ui {
+namespace {
+
+// A box keeps a text it already shows: each write tells a screen reader of a deletion and an
+// insertion all the same, and the two dozen of a keystroke made Orca drop what came after them.
+void write(QLineEdit *box, const QString &text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+} // namespace
 
 BinarySumTab::BinarySumTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
     : QObject(canvas)
@@ -90,8 +102,11 @@ void BinarySumTab::numberChanged(QLineEdit *number, const BitBoxes &bits)
     }
     const core::BitRow row = core::Conversion_Binaire(text(number));
     for (std::size_t p = 0; p < bits.size(); ++p)
-        bits[p]->setText(qt(row[p]));
+        write(bits[p], qt(row[p]));
     Somme_Binaire();
+    announceAfterTyping(number,
+        labelled(number->accessibleName(), spokenBits(bits)) + QStringLiteral(". ")
+            + labelled(Nombre3_->accessibleName(), spokenBits(Bit3_)));
 }
 
 void BinarySumTab::Somme_Binaire()
@@ -103,8 +118,8 @@ void BinarySumTab::Somme_Binaire()
     }
     const core::BinarySum sum = core::Somme_Binaire(a, b);
     for (std::size_t p = 0; p < sum.bits.size(); ++p)
-        Bit3_[p]->setText(qt(sum.bits[p]));
-    Nombre3_->setText(qt(sum.value));
+        write(Bit3_[p], qt(sum.bits[p]));
+    write(Nombre3_, qt(sum.value));
 }
 
 } // namespace ui

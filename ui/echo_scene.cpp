@@ -1,5 +1,6 @@
 #include "echo_scene.hpp"
 
+#include "announcer.hpp"
 #include "inventory.hpp"
 #include "pace.hpp"
 
@@ -113,6 +114,11 @@ void EchoScene::playReturn(bool sameNetwork)
     }
     if (!sameNetwork)
         LBL_echo_->setText(tr("Request TimeOut"));
+}
+
+void EchoScene::announceSteps()
+{
+    announce(LBL_echo_, tr("Echo Request") + QStringLiteral(". ") + LBL_echo_->text());
 }
 
 } // namespace ui

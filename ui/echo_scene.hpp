@@ -40,6 +40,11 @@ public:
     void playOutgoing();
     // The reply, up to its last text.
     void playReturn(bool sameNetwork);
+    // Tells a screen reader the steps the last run showed: "Echo Request. Echo Reply".
+    // Deliberate: not as they show, nor before the verdict's box. The scene holds the event loop,
+    // and Orca, which waits 0.8 s for an answer, dropped a notification shown meanwhile; one shown
+    // just before the box went with the box's own flood of events on a busy machine.
+    void announceSteps();
 
 private:
     void moveNow(QWidget *widget, double leftTwips);

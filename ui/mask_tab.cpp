@@ -1,5 +1,6 @@
 #include "mask_tab.hpp"
 
+#include "announcer.hpp"
 #include "core/octet_rules.hpp"
 #include "core/subnet_planning.hpp"
 #include "core_text.hpp"
@@ -255,6 +256,7 @@ void MaskTab::smasque2_Change(int)
 void MaskTab::BTN_Slash_Click()
 {
     Calcul_Slash();
+    announce(Slash_, labelled(BTN_Slash_->accessibleName(), Slash_->text()));
 }
 
 void MaskTab::Calcul_Slash()
@@ -287,6 +289,10 @@ void MaskTab::CMD_Calcul_Click()
                        LBL_ListeReseau_->setText(translated(plan.caption));
                        for (const std::string &line : plan.lines)
                            LST_Reseau_->addItem(qt(line));
+                       announce(LST_Reseau_,
+                           LBL_ListeReseau_->text() + QStringLiteral(". ")
+                               + labelled(NbrStationsPossibles_->accessibleName(),
+                                   NbrStationsPossibles_->text()));
                    },
                },
         core::Calcul_SousReseaux(

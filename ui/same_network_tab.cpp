@@ -1,5 +1,6 @@
 #include "same_network_tab.hpp"
 
+#include "announcer.hpp"
 #include "core/same_network.hpp"
 #include "core_text.hpp"
 #include "echo_scene.hpp"
@@ -166,6 +167,7 @@ void SameNetworkTab::refuse(QLineEdit *box)
 void SameNetworkTab::addressChanged(Network &network, int index)
 {
     scene_->Reinit_Ping();
+    const QString captionBefore = network.addressFrame->caption();
     const std::string firstTyped = text(network.address[0]);
     apply(network, core::firstCharacterRule(firstTyped));
     if (!core::Verif_Octet(text(network.address[index]))) {
@@ -177,7 +179,11 @@ void SameNetworkTab::addressChanged(Network &network, int index)
     const std::string first = text(network.address[0]);
     if (network.enablesVerification && core::firstOctetPositive(first))
         CMD_Verification_->setEnabled(true);
-    apply(network, core::classStep(first));
+    const core::MaskSteps classSteps = core::classStep(first);
+    apply(network, classSteps);
+    // The class found, once per change of class, not at each digit of the same class.
+    if (!classSteps.empty() && network.addressFrame->caption() != captionBefore)
+        announce(network.addressFrame, network.addressFrame->caption());
 }
 
 void SameNetworkTab::maskChanged(Network &network, int index)
@@ -201,6 +207,7 @@ void SameNetworkTab::CMD_Verification_Click()
     const bool same = core::Meme_Reseau(panel_->Resultat_Reseau1(), panel_->Resultat_Reseau2());
     scene_->playReturn(same);
     messages_.show(core::verdict(same));
+    scene_->announceSteps();
 }
 
 void SameNetworkTab::CMD_Effacer_Click()

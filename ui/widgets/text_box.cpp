@@ -1,5 +1,7 @@
 #include "text_box.hpp"
 
+#include "text_box_accessible.hpp"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -61,6 +63,7 @@ bool deletes(const QKeyEvent *event)
 TextBox::TextBox(const QString &text, QWidget *parent)
     : QLineEdit(text, parent)
 {
+    TextBoxAccessible::install();
     // The line edit has no setter for its text's direction; the key that sets it, as a keyboard's
     // direction key does, is its public way in.
     QKeyEvent leftToRight(QEvent::KeyPress, Qt::Key_Direction_L, Qt::NoModifier);
