@@ -152,6 +152,14 @@ También se aceptan las opciones estándar de Qt: -platform, -display, -style, e
     </message>
 </context>
 <context>
+    <name>ui::Announcer</name>
+    <message>
+        <source>%1 : %2</source>
+        <extracomment>A value after its name, spoken by the screen reader (&quot;Résultat : 64&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>ui::Apropos</name>
     <message>
         <source>Calculs d&apos;adressage IPv4
@@ -302,6 +310,10 @@ para la clase de redes</translation>
     <message>
         <source>Echo Reply</source>
         <translation>Echo Reply</translation>
+    </message>
+    <message>
+        <source>Echo Request</source>
+        <translation>Echo Request</translation>
     </message>
 </context>
 <context>

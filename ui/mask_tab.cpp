@@ -256,7 +256,8 @@ void MaskTab::smasque2_Change(int)
 void MaskTab::BTN_Slash_Click()
 {
     Calcul_Slash();
-    announce(Slash_, labelled(BTN_Slash_->accessibleName(), Slash_->text()));
+    if (!Slash_->text().isEmpty()) // a mask refused has said so in its box
+        announce(Slash_, labelled(BTN_Slash_->accessibleName(), Slash_->text()));
 }
 
 void MaskTab::Calcul_Slash()
