@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The MSI package as Group Policy or Intune deploys it, under Wine's msiexec: a silent install
 # (/qn) gives resomar.exe, which starts, a Start-menu entry and an entry among the installed
-# programs with its folder and icon; a newer version's package replaces it, leaving one entry; an
-# older one is refused; a silent uninstall (/x) leaves drive C: and the registry as they were (the
-# user's Temp folder aside, as for the NSIS installer).
+# programs with its folder, icon and size; a newer version's package replaces it, leaving one
+# entry; an older one is refused; a silent uninstall (/x) leaves drive C: and the registry as they
+# were (the user's Temp folder aside, as for the NSIS installer).
 # Usage: msi_test.sh MSI VERSION NEWER_MSI NEWER_VERSION   (WINEPREFIX: an initialised Wine prefix)
 set -euo pipefail
 msi=$(realpath "$1")
@@ -47,6 +47,7 @@ installed() { # VERSION
     [ "$version" = "$1" ] || fail "the entry is of version $version, not $1"
     [ "$place" = 'C:\\Program Files\\Resomar\\' ] || fail "the entry's InstallLocation is $place"
     grep -q "ProductIcon\"=.*resomar.ico" "$WINEPREFIX/system.reg" || fail "the entry has no icon"
+    grep -q '^"Size"="[1-9][0-9]*"' "$WINEPREFIX/system.reg" || fail "the entry has no size"
 }
 
 before=$(state)
