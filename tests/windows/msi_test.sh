@@ -42,8 +42,8 @@ installed() { # VERSION
     [ -n "$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Resomar/Resomar.lnk')" ] \
         || fail "no Start-menu entry"
     [ "$(entries | wc -l)" -eq 1 ] || fail "not one entry among the installed programs: $(entries)"
-    local code version place
-    read -r code version place < <(entries)
+    local version place
+    read -r _ version place < <(entries)
     [ "$version" = "$1" ] || fail "the entry is of version $version, not $1"
     [ "$place" = 'C:\\Program Files\\Resomar\\' ] || fail "the entry's InstallLocation is $place"
     grep -q "ProductIcon\"=.*resomar.ico" "$WINEPREFIX/system.reg" || fail "the entry has no icon"
