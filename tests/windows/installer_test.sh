@@ -49,7 +49,8 @@ uninstaller=$(entry UninstallString)
 "$wine_run" reg add "$key" /v UninstallString /d '"C:\Nowhere\Uninstall.exe"' /f >/dev/null
 trace=$(mktemp)
 trap 'rm -f "$trace"' EXIT
-LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 WINEDEBUG=-all,+msgbox timeout 120 wine "$setup" 2>"$trace" &
+LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 WINEDEBUG=-all,+msgbox WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+    timeout 120 wine "$setup" 2>"$trace" &
 setup_pid=$!
 answer() { # waits for the message box saying $1, and says yes to it (its default button)
     for _ in $(seq 300); do
