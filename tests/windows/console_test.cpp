@@ -1,4 +1,5 @@
 #include "app/windows_console.hpp"
+#include "tests/printers.hpp"
 
 #include <gtest/gtest.h>
 
