@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <cstdio>
 #include <memory>
+#ifdef Q_OS_WIN
+#include "app/windows_console.hpp"
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -35,8 +38,14 @@ int main(int argc, char *argv[])
     // (the guard translates its one line when no screen opens by itself).
     const ui::Translations translations(ui::userLanguage());
 
+#ifdef Q_OS_WIN
+    const QStringList arguments = app::withWindowsHelpSwitch(QCoreApplication::arguments());
+    if (const auto answer = app::answerCommandLine(arguments))
+        return app::printOnConsole(*answer);
+#else
     if (const auto answer = app::answerCommandLine(QCoreApplication::arguments()))
         return app::print(*answer);
+#endif
     if (const QString refusal = app::unusableScreen(); !refusal.isEmpty()) {
         std::fputs(qPrintable(refusal), stderr);
         return 1;
