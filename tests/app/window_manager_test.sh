@@ -85,5 +85,9 @@ main=$(wait_shown "^v${version//./\\.} Resomar \$")
 expect_centred "$main" "the main window"
 read -r x y w h < <(outer "$main")
 [ "$h" -gt 428 ] || fail "the main window has no title bar ($w x $h): no window manager framed it"
+# Fixed in size: the window manager allows it neither resizing nor maximizing. (Openbox still
+# draws its maximize button for any fixed-size window; the button then does nothing.)
+actions=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
+[[ $actions != *RESIZE* && $actions != *MAXIMIZE* ]] || fail "the main window may be resized: $actions"
 
 echo "window manager test: main window centred with its frame ($w x $h at $x, $y)"
