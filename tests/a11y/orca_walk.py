@@ -160,7 +160,8 @@ def french(walk):
 
     # The mask: class B, six subnets, the slash notation.
     say("to the mask tab", lambda: keys("ctrl+Tab"), r"^Type de classe, classe C")
-    say("class B", lambda: keys("Up", "space"), r"^Type de classe, classe B", r"^selected")
+    # Selected as Orca reads the option, or said just after it: Space may come first.
+    say("class B", lambda: keys("Up", "space"), r"^Type de classe, classe B selected|^selected")
     # The class fills a dozen boxes: Orca, busy with them, may read the next box by its value
     # alone; the mask's whole value at least.
     say("to the mask", lambda: keys("Tab"), r"^000\b")
