@@ -50,6 +50,9 @@ installed() { # VERSION
     grep -q '^"Size"="[1-9][0-9]*"' "$WINEPREFIX/system.reg" || fail "the entry has no size"
 }
 
+# Windows' own cache of installed packages, which every Windows has and Wine's msiexec makes at
+# its first install: the package it keeps there must go, the folder stays.
+mkdir -p "$WINEPREFIX/drive_c/windows/Installer"
 before=$(state)
 msiexec /i "$msi" || fail "msiexec /i ended with status $?"
 installed "$version"
