@@ -54,7 +54,7 @@ private:
 
 // Once the screen is open, for the rest of the run: when the connection to the X server or the
 // Wayland compositor breaks, Qt says so in English and ends the program with status 1; the
-// program says it in one line of its own, in the user's language, and ends with status 1 itself.
+// program says it first in one line of its own, in the user's language, instead of Qt's lines.
 void sayLostScreen();
 
 // Once the application exists: a refusal in one line when its screen cannot be used (Qt 6.4 crashes
