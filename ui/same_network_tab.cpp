@@ -179,10 +179,9 @@ void SameNetworkTab::addressChanged(Network &network, int index)
     const std::string first = text(network.address[0]);
     if (network.enablesVerification && core::firstOctetPositive(first))
         CMD_Verification_->setEnabled(true);
-    const core::MaskSteps classSteps = core::classStep(first);
-    apply(network, classSteps);
-    // The class found, once per change of class, not at each digit of the same class.
-    if (!classSteps.empty() && network.addressFrame->caption() != captionBefore)
+    apply(network, core::classStep(first));
+    // The class found, or lost, once per change of class, not at each digit of the same class.
+    if (network.addressFrame->caption() != captionBefore)
         announce(network.addressFrame, network.addressFrame->caption());
 }
 
