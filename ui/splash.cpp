@@ -55,15 +55,9 @@ void Apropos::Form_Load()
 
 bool Apropos::eventFilter(QObject *watched, QEvent *event)
 {
+    // Only the splash's own widgets are watched: a click on any of them gives way.
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == LBL_Titre_)
-            LBL_Titre_Click();
-        else if (watched == LBL_Version_)
-            LBL_Version_Click();
-        else if (watched == Picture1_)
-            Picture1_Click();
-        else if (watched == SSPNL_Apropos_)
-            SSPNL_Apropos_Click();
+        giveWay();
         return true;
     }
     return QWidget::eventFilter(watched, event);

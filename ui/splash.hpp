@@ -23,11 +23,6 @@ public:
     // Centres, captions and shows the splash, and starts its wait.
     void Form_Load();
 
-    void LBL_Titre_Click() { giveWay(); }
-    void LBL_Version_Click() { giveWay(); }
-    void Picture1_Click() { giveWay(); }
-    void SSPNL_Apropos_Click() { giveWay(); }
-
     static constexpr std::chrono::milliseconds kWait {2000};
 
 signals:
