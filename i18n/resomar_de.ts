@@ -285,6 +285,10 @@ für den Netzwerkkurs</translation>
         <source> Représentation binaire </source>
         <translation> Binärdarstellung </translation>
     </message>
+    <message>
+        <source>&amp;Somme Binaire</source>
+        <translation>&amp;UND-Verknüpfung</translation>
+    </message>
 </context>
 <context>
     <name>ui::CopyMenu</name>
@@ -314,21 +318,6 @@ für den Netzwerkkurs</translation>
     <message>
         <source>Echo Request</source>
         <translation>Echo Request</translation>
-    </message>
-</context>
-<context>
-    <name>ui::MainWindow</name>
-    <message>
-        <source>&amp;Réseaux Identiques ?</source>
-        <translation>Gleiches &amp;Netzwerk?</translation>
-    </message>
-    <message>
-        <source>&amp;Calcul d&apos;un Masque IP</source>
-        <translation>IP-&amp;Maske berechnen</translation>
-    </message>
-    <message>
-        <source>&amp;Somme Binaire</source>
-        <translation>&amp;UND-Verknüpfung</translation>
     </message>
 </context>
 <context>
@@ -418,6 +407,10 @@ für den Netzwerkkurs</translation>
         <source>Quitter (onglet Calcul d&apos;un masque IP)</source>
         <translation>Beenden (Registerkarte IP-Maske berechnen)</translation>
     </message>
+    <message>
+        <source>&amp;Calcul d&apos;un Masque IP</source>
+        <translation>IP-&amp;Maske berechnen</translation>
+    </message>
 </context>
 <context>
     <name>ui::SameNetworkTab</name>
@@ -480,6 +473,10 @@ für den Netzwerkkurs</translation>
     <message>
         <source>Masque</source>
         <translation>Maske</translation>
+    </message>
+    <message>
+        <source>&amp;Réseaux Identiques ?</source>
+        <translation>Gleiches &amp;Netzwerk?</translation>
     </message>
 </context>
 </TS>

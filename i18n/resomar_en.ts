@@ -285,6 +285,10 @@ for the networking class</translation>
         <source> Représentation binaire </source>
         <translation> Binary representation </translation>
     </message>
+    <message>
+        <source>&amp;Somme Binaire</source>
+        <translation>&amp;Binary AND</translation>
+    </message>
 </context>
 <context>
     <name>ui::CopyMenu</name>
@@ -314,21 +318,6 @@ for the networking class</translation>
     <message>
         <source>Echo Request</source>
         <translation>Echo Request</translation>
-    </message>
-</context>
-<context>
-    <name>ui::MainWindow</name>
-    <message>
-        <source>&amp;Réseaux Identiques ?</source>
-        <translation>Same &amp;Network?</translation>
-    </message>
-    <message>
-        <source>&amp;Calcul d&apos;un Masque IP</source>
-        <translation>IP &amp;Mask Calculation</translation>
-    </message>
-    <message>
-        <source>&amp;Somme Binaire</source>
-        <translation>&amp;Binary AND</translation>
     </message>
 </context>
 <context>
@@ -418,6 +407,10 @@ for the networking class</translation>
         <source>Quitter (onglet Calcul d&apos;un masque IP)</source>
         <translation>Quit (IP Mask Calculation tab)</translation>
     </message>
+    <message>
+        <source>&amp;Calcul d&apos;un Masque IP</source>
+        <translation>IP &amp;Mask Calculation</translation>
+    </message>
 </context>
 <context>
     <name>ui::SameNetworkTab</name>
@@ -480,6 +473,10 @@ for the networking class</translation>
     <message>
         <source>Masque</source>
         <translation>Mask</translation>
+    </message>
+    <message>
+        <source>&amp;Réseaux Identiques ?</source>
+        <translation>Same &amp;Network?</translation>
     </message>
 </context>
 </TS>

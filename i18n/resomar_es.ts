@@ -285,6 +285,10 @@ para la clase de redes</translation>
         <source> Représentation binaire </source>
         <translation> Representación binaria </translation>
     </message>
+    <message>
+        <source>&amp;Somme Binaire</source>
+        <translation>&amp;AND binario</translation>
+    </message>
 </context>
 <context>
     <name>ui::CopyMenu</name>
@@ -314,21 +318,6 @@ para la clase de redes</translation>
     <message>
         <source>Echo Request</source>
         <translation>Echo Request</translation>
-    </message>
-</context>
-<context>
-    <name>ui::MainWindow</name>
-    <message>
-        <source>&amp;Réseaux Identiques ?</source>
-        <translation>¿Misma &amp;red?</translation>
-    </message>
-    <message>
-        <source>&amp;Calcul d&apos;un Masque IP</source>
-        <translation>Cálculo de &amp;máscara IP</translation>
-    </message>
-    <message>
-        <source>&amp;Somme Binaire</source>
-        <translation>&amp;AND binario</translation>
     </message>
 </context>
 <context>
@@ -418,6 +407,10 @@ para la clase de redes</translation>
         <source>Quitter (onglet Calcul d&apos;un masque IP)</source>
         <translation>Salir (pestaña Cálculo de máscara IP)</translation>
     </message>
+    <message>
+        <source>&amp;Calcul d&apos;un Masque IP</source>
+        <translation>Cálculo de &amp;máscara IP</translation>
+    </message>
 </context>
 <context>
     <name>ui::SameNetworkTab</name>
@@ -480,6 +473,10 @@ para la clase de redes</translation>
     <message>
         <source>Masque</source>
         <translation>Máscara</translation>
+    </message>
+    <message>
+        <source>&amp;Réseaux Identiques ?</source>
+        <translation>¿Misma &amp;red?</translation>
     </message>
 </context>
 </TS>

@@ -33,6 +33,18 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *network1, Pan
     CMD_AutreReseau_ = inv.button(SSPanelAffichage_, "CMD_AutreReseau", {2745, 2175, 1815, 315},
         122, tr("2ème Réseau IP"),
         {.font = bold(), .back = kShadow, .accessible = tr("Afficher l'autre réseau en binaire")});
+    buildRows(inv);
+    SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
+        {5640, 5400, 1695, 255}, 57, tr("Affichage Binaire"),
+        {.font = bold(), .text = Qt::black, .accessible = tr("Affichage binaire")});
+
+    connect(SSCHK_AffichageBinaire_, &QCheckBox::toggled, this,
+        &BinaryPanel::SSCHK_AffichageBinaire_Click);
+    connect(CMD_AutreReseau_, &QPushButton::clicked, this, &BinaryPanel::CMD_AutreReseau_Click);
+}
+
+void BinaryPanel::buildRows(Inventory &inv)
+{
     // The address, mask and network rows, each in its own panel.
     const struct
     {
@@ -59,15 +71,8 @@ BinaryPanel::BinaryPanel(Inventory &inv, QWidget *frame1, Panel3D *network1, Pan
                 .back = rows[r].back,
                 .accessible = tr(rows[r].accessible)});
     }
-    SSCHK_AffichageBinaire_ = inv.checkBox(frame1, "SSCHK_AffichageBinaire",
-        {5640, 5400, 1695, 255}, 57, tr("Affichage Binaire"),
-        {.font = bold(), .text = Qt::black, .accessible = tr("Affichage binaire")});
     for (QLineEdit *row : {TXT_Adresse1_, TXT_Masque1_, TXT_Resultat1_})
         CopyMenu::attach(row);
-
-    connect(SSCHK_AffichageBinaire_, &QCheckBox::toggled, this,
-        &BinaryPanel::SSCHK_AffichageBinaire_Click);
-    connect(CMD_AutreReseau_, &QPushButton::clicked, this, &BinaryPanel::CMD_AutreReseau_Click);
 }
 
 void BinaryPanel::showRows(const core::NetworkRows &rows)

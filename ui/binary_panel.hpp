@@ -52,6 +52,8 @@ public:
 private:
     enum class Network { None, First, Second };
 
+    // The address, mask and result rows, in the panels built before.
+    void buildRows(Inventory &inv);
     void showRows(const core::NetworkRows &rows);
     void highlight(Panel3D *shown, Panel3D *other);
     void plainInputPanels();

@@ -149,11 +149,11 @@ void Inventory::addFocus(int focus, QWidget *widget)
     focus_.emplace_back(focus, widget);
 }
 
-void Inventory::chainFocus()
+QWidget *Inventory::chainFocus(QWidget *after)
 {
     std::stable_sort(focus_.begin(), focus_.end(),
         [](const auto &a, const auto &b) { return a.first < b.first; });
-    QWidget *previous = nullptr;
+    QWidget *previous = after;
     for (const auto &[order, widget] : focus_) {
         if (!(widget->focusPolicy() & Qt::TabFocus))
             continue;
@@ -161,6 +161,7 @@ void Inventory::chainFocus()
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+    return previous;
 }
 
 } // namespace ui

@@ -71,8 +71,9 @@ public:
 
     // Records a widget that was built elsewhere but takes part in the focus order.
     void addFocus(int focus, QWidget *widget);
-    // Chains the keyboard focus through every recorded widget that takes focus, lowest first.
-    void chainFocus();
+    // Chains the keyboard focus from `after` through every recorded widget that takes focus,
+    // lowest first, and gives the last of the chain.
+    QWidget *chainFocus(QWidget *after);
 
 private:
     template <typename W>

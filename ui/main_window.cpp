@@ -3,6 +3,8 @@
 #include "access_keys.hpp"
 #include "centring.hpp"
 #include "identity.hpp"
+#include "inventory.hpp"
+#include "tab.hpp"
 #include "ui/widgets/tab_control.hpp"
 
 #include <QPushButton>
@@ -25,21 +27,26 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    SSpanel_ = new TabControl(3, this);
+    SSpanel_ = new TabControl(this);
     SSpanel_->setObjectName("SSpanel");
     SSpanel_->setGeometry(Twips {0, 0, 7755, 6450}.toPixels());
-    inventory_.addFocus(0, SSpanel_);
-    sameTab_ = new SameNetworkTab(inventory_, SSpanel_->canvas(0), messages, pace_);
-    maskTab_ = new MaskTab(inventory_, SSpanel_->canvas(1), messages);
-    sumTab_ = new BinarySumTab(inventory_, SSpanel_->canvas(2), messages);
-    inventory_.chainFocus();
+    // The tab bar comes first in the focus chain, then each tab's widgets in its own order; the
+    // chain skips the tabs not shown.
+    QWidget *chained = SSpanel_;
+    for (const TabEntry &entry : tabList()) {
+        Inventory inventory;
+        Tab *tab = entry.make({SSpanel_->addCanvas(), inventory, messages, pace_});
+        chained = inventory.chainFocus(chained);
+        if (entry.shownAtStart)
+            SSpanel_->setCurrentIndex(SSpanel_->count() - 1);
+        tabs_.push_back(tab);
+    }
+    // Connected once the tab shown at start is chosen: choosing it is no change of tab.
+    for (Tab *tab : tabs_) {
+        connect(SSpanel_, &QTabWidget::currentChanged, tab, &Tab::tabChanged);
+        connect(tab->quitButton(), &QPushButton::clicked, this, &QWidget::close);
+    }
     new TabAccessKeys(SSpanel_);
-    SSpanel_->setCurrentIndex(1);
-
-    connect(SSpanel_, &QTabWidget::currentChanged, maskTab_, &MaskTab::SSpanel_Click);
-    connect(maskTab_->quitButton(), &QPushButton::clicked, this, &MainWindow::CMD_Quitter_Click);
-    connect(sumTab_->quitButton(), &QPushButton::clicked, this, &MainWindow::CMD1_Quitter_Click);
-    connect(sameTab_->quitButton(), &QPushButton::clicked, this, &MainWindow::CMD2_Quitter_Click);
     Form_Load();
 }
 
@@ -47,22 +54,8 @@ void MainWindow::Form_Load()
 {
     setWindowTitle(programCaption());
     centreOnScreen(*this);
-    SSpanel_->setTabText(0, tr("&Réseaux Identiques ?"));
-    SSpanel_->setTabText(1, tr("&Calcul d'un Masque IP"));
-    SSpanel_->setTabText(2, tr("&Somme Binaire"));
-}
-
-void MainWindow::CMD_Quitter_Click()
-{
-    close();
-}
-void MainWindow::CMD1_Quitter_Click()
-{
-    close();
-}
-void MainWindow::CMD2_Quitter_Click()
-{
-    close();
+    for (std::size_t i = 0; i < tabs_.size(); ++i)
+        SSpanel_->setTabText(static_cast<int>(i), tabs_[i]->title());
 }
 
 } // namespace ui

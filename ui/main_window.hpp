@@ -8,17 +8,15 @@
 // first tab, the coupling of the two class groups of the second and the refusals of the third
 // all rest on those nested runs. Message boxes go through MessageBoxes; nothing else is global.
 
-#include "binary_sum_tab.hpp"
-#include "inventory.hpp"
-#include "mask_tab.hpp"
 #include "pace.hpp"
-#include "same_network_tab.hpp"
 
 #include <QWidget>
+#include <vector>
 
 namespace ui {
 
 class MessageBoxes;
+class Tab;
 class TabControl;
 
 class MainWindow : public QWidget
@@ -26,23 +24,17 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Creating the window loads it: caption, centring, tab captions.
+    // Creating the window builds the tabs of tabList() and loads it: caption, centring, tab
+    // captions.
     explicit MainWindow(
         MessageBoxes &messages, Pace pace = Pace(Pace::kVerification), QWidget *parent = nullptr);
-
-    void CMD_Quitter_Click();
-    void CMD1_Quitter_Click();
-    void CMD2_Quitter_Click();
 
 private:
     void Form_Load();
 
     Pace pace_;
-    Inventory inventory_;
     TabControl *SSpanel_;
-    SameNetworkTab *sameTab_;
-    MaskTab *maskTab_;
-    BinarySumTab *sumTab_;
+    std::vector<Tab *> tabs_;
 };
 
 } // namespace ui

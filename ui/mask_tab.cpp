@@ -33,19 +33,32 @@ template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 
-MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
-    : QObject(canvas)
-    , messages_(messages)
+MaskTab::MaskTab(const TabContext &context)
+    : Tab(context.canvas)
+    , messages_(context.messages)
 {
-    QWidget *frame2
-        = inv.frame(canvas, "Frame2", {240, 900, 7215, 4740}, 2, QString(), {.back = kGrey});
+    Inventory &inv = context.inventory;
+    QWidget *frame2 = inv.frame(
+        context.canvas, "Frame2", {240, 900, 7215, 4740}, 2, QString(), {.back = kGrey});
     const PanelLook leftMiddle {.placement = Panel3D::Placement::LeftMiddle};
-    const PanelLook sunken {.outer = Panel3D::Bevel::Inset};
     Panel3D *panel9 = inv.panel(frame2, "SSPanel9", {240, 240, 6855, 1215}, 3,
         tr(" Type de classe"), {.font = bold()}, leftMiddle);
     Panel3D *panel10 = inv.panel(frame2, "SSPanel10", {240, 1560, 6855, 1215}, 13,
         tr(" Masque Réseau"), {.font = bold()}, leftMiddle);
     Panel3D *panel13 = inv.panel(frame2, "SSPanel13", {240, 2880, 6855, 1740}, 23, QString());
+    buildClassPanels(inv, panel9, panel10);
+    buildSubnetPanel(inv, panel13);
+    connectHandlers();
+}
+
+QString MaskTab::title() const
+{
+    return tr("&Calcul d'un Masque IP");
+}
+
+void MaskTab::buildClassPanels(Inventory &inv, Panel3D *panel9, Panel3D *panel10)
+{
+    const PanelLook sunken {.outer = Panel3D::Bevel::Inset};
     Panel3D *panel12
         = inv.panel(panel9, "SSPanel12", {3000, 240, 2535, 615}, 4, QString(), {}, sunken);
     Panel3D *panel11
@@ -89,7 +102,11 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         {.font = bold(), .disabled = true, .accessible = tr("Notation slash du masque")});
     Slash_ = inv.label(panel10, "Slash", {5880, 720, 735, 375}, 22, QString(),
         {.font = classicFont(12, true), .text = QColor(0, 0, 255), .align = Qt::AlignHCenter});
+    CopyMenu::attach(Slash_);
+}
 
+void MaskTab::buildSubnetPanel(Inventory &inv, Panel3D *panel13)
+{
     inv.label(panel13, "Label9", {120, 120, 3135, 255}, 31, tr("Nombre de Sous-Réseaux désirés :"),
         {.font = bold()});
     NombreSousReseaux_ = inv.textBox(panel13, "NombreSousReseaux", {3240, 120, 615, 285}, 28,
@@ -109,8 +126,10 @@ MaskTab::MaskTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages)
         {.font = bold(), .accessible = tr("Quitter (onglet Calcul d'un masque IP)")});
     CopyMenu::attach(LST_Reseau_);
     CopyMenu::attach(NbrStationsPossibles_);
-    CopyMenu::attach(Slash_);
+}
 
+void MaskTab::connectHandlers()
+{
     // A click on the option already selected changes nothing, so it runs nothing.
     connect(SSOption1_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
@@ -135,12 +154,12 @@ bool MaskTab::eventFilter(QObject *watched, QEvent *event)
         if (watched != Adresse1_[i])
             continue;
         if (event->type() == QEvent::MouseButtonRelease)
-            Adresse1_Click(i);
+            Adresse1_Click();
         // Focus that leaves for a message box or another window is not the user leaving the box.
         if (event->type() == QEvent::FocusOut) {
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                Adresse1_LostFocus(i);
+                Adresse1_LostFocus();
         }
     }
     return QObject::eventFilter(watched, event);
@@ -225,16 +244,16 @@ void MaskTab::Adresse1_Change(int index)
     }
 }
 
-void MaskTab::Adresse1_Click(int index)
+void MaskTab::Adresse1_Click()
 {
-    Verif_ClasseAdresse(index);
+    checkAddressClass();
 }
-void MaskTab::Adresse1_LostFocus(int index)
+void MaskTab::Adresse1_LostFocus()
 {
-    Verif_ClasseAdresse(index);
+    checkAddressClass();
 }
 
-void MaskTab::Verif_ClasseAdresse(int)
+void MaskTab::checkAddressClass()
 {
     // Deliberate: only the first octet decides, whichever box the user is in.
     if (const auto refusal = core::Verif_ClasseAdresse(addressClass(), text(Adresse1_[0]))) {
@@ -255,12 +274,12 @@ void MaskTab::smasque2_Change(int)
 
 void MaskTab::BTN_Slash_Click()
 {
-    Calcul_Slash();
+    showSlash();
     if (!Slash_->text().isEmpty()) // a mask refused has said so in its box
         announce(Slash_, labelled(BTN_Slash_->accessibleName(), Slash_->text()));
 }
 
-void MaskTab::Calcul_Slash()
+void MaskTab::showSlash()
 {
     std::visit(Overloaded {
                    [this](const std::string &slash) { Slash_->setText(qt(slash)); },
@@ -300,7 +319,7 @@ void MaskTab::CMD_Calcul_Click()
             text(NombreSousReseaux_), addressClass(), maskClass(), texts(Adresse1_)));
 }
 
-void MaskTab::SSpanel_Click()
+void MaskTab::tabChanged()
 {
     // Deliberate: the binary panel's flag is left alone, so after a tab change the switch button
     // still goes to the network it names.

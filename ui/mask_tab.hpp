@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/ip_class.hpp"
+#include "tab.hpp"
 
-#include <QObject>
 #include <array>
 #include <optional>
 
@@ -16,39 +16,45 @@ namespace ui {
 
 class Inventory;
 class MessageBoxes;
+class Panel3D;
 
 // The second tab: a class chosen in either of two coupled option groups gives a default address
 // and mask; a desired number of subnets gives the subnet mask octet, the stations per subnet and
 // the list of subnets; a button shows the mask in slash notation.
-class MaskTab : public QObject
+class MaskTab : public Tab
 {
     Q_OBJECT
 
 public:
-    MaskTab(Inventory &inventory, QWidget *canvas, MessageBoxes &messages);
+    explicit MaskTab(const TabContext &context);
+
+    [[nodiscard]] QString title() const override;
+    [[nodiscard]] QPushButton *quitButton() const override { return CMD_Quitter_; }
+    // Shows the mask of the class again.
+    void tabChanged() override;
 
     void SSOption1_Click();
     void SSOption2_Click();
     void Adresse1_Change(int index);
-    void Adresse1_Click(int index);
-    void Adresse1_LostFocus(int index);
+    void Adresse1_Click();
+    void Adresse1_LostFocus();
     void NombreSousReseaux_Change();
     void CMD_Calcul_Click();
     void smasque2_Change(int index);
     void BTN_Slash_Click();
-    // Runs on every change of the main window's tab.
-    void SSpanel_Click();
 
     void affiche_Mask();
-    void Verif_ClasseAdresse(int index);
-
-    [[nodiscard]] QPushButton *quitButton() const { return CMD_Quitter_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Calcul_Slash();
+    void buildClassPanels(Inventory &inv, Panel3D *panel9, Panel3D *panel10);
+    void buildSubnetPanel(Inventory &inv, Panel3D *panel13);
+    void connectHandlers();
+    // The first octet's class against the class chosen.
+    void checkAddressClass();
+    void showSlash();
     [[nodiscard]] std::optional<core::IpClass> addressClass() const;
     [[nodiscard]] std::optional<core::IpClass> maskClass() const;
     void resetResults();

@@ -8,11 +8,88 @@
 #include "message_boxes.hpp"
 
 namespace ui {
-SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &messages, Pace &pace)
-    : QObject(canvas)
-    , messages_(messages)
+namespace {
+
+// One network's rows of the inventory, network 1 then network 2: the boxes do not line up alike
+// in both, and the focus orders and dot names follow no rule.
+struct Row
 {
-    QWidget *frame1 = inv.frame(canvas, "Frame1", {195, 630, 7455, 5775}, 32, QString());
+    const char *name;
+    Twips at;
+    int focus;
+};
+struct NetworkRows
+{
+    Row panel;
+    const char *caption;
+    Row address, mask;
+    bool enablesVerification;
+};
+const NetworkRows networkRows[2] = {
+    {{"SSPanel1", {120, 720, 3255, 1695}, 35},
+        QT_TRANSLATE_NOOP("ui::SameNetworkTab", "1er Réseau IP"),
+        {"SSFrame1", {240, 360, 2775, 615}, 36}, {"SSFrame2", {240, 960, 2775, 615}, 56}, false},
+    {{"SSPanel2", {4080, 720, 3255, 1695}, 64},
+        QT_TRANSLATE_NOOP("ui::SameNetworkTab", "2ème Réseau IP"),
+        {"SSFrame3", {240, 360, 2775, 615}, 65}, {"SSFrame4", {240, 960, 2775, 615}, 69}, true},
+};
+
+// Each group of four boxes: its array, what a screen reader calls its boxes, their places; then
+// the dots between the boxes (Label2(index)), which stand at 600, 1320 and 2040 in every group.
+// Address then mask, network 1 then network 2.
+struct Place
+{
+    int left, top, focus;
+};
+struct Dot
+{
+    int index, focus;
+};
+struct Group
+{
+    const char *array, *accessible;
+    std::array<Place, 4> boxes;
+    std::array<Dot, 3> dots;
+};
+const Group groups[4] = {
+    {"AdresseIP1", QT_TRANSLATE_NOOP("ui::SameNetworkTab", "1er réseau, adresse, octet %1"),
+        {{{135, 240, 37}, {840, 240, 39}, {1545, 240, 41}, {2280, 255, 43}}},
+        {{{0, 42}, {1, 40}, {2, 38}}}},
+    {"masque1", QT_TRANSLATE_NOOP("ui::SameNetworkTab", "1er réseau, masque, octet %1"),
+        {{{120, 240, 44}, {840, 240, 45}, {1560, 240, 46}, {2280, 240, 47}}},
+        {{{5, 58}, {4, 60}, {3, 62}}}},
+    {"AdresseIP2", QT_TRANSLATE_NOOP("ui::SameNetworkTab", "2ème réseau, adresse, octet %1"),
+        {{{120, 240, 48}, {840, 240, 49}, {1560, 240, 50}, {2280, 240, 51}}},
+        {{{8, 66}, {7, 67}, {6, 68}}}},
+    {"Masque2", QT_TRANSLATE_NOOP("ui::SameNetworkTab", "2ème réseau, masque, octet %1"),
+        {{{120, 240, 52}, {840, 240, 53}, {1560, 240, 54}, {2280, 240, 55}}},
+        {{{9, 72}, {10, 71}, {11, 70}}}},
+};
+
+// The boxes of a group, then the dots between them.
+void buildGroup(Inventory &inv, const Group &group, QWidget *in, const QString &start,
+    std::array<QLineEdit *, 4> &boxes)
+{
+    for (int i = 0; i < 4; ++i) {
+        const Place &p = group.boxes[i];
+        boxes[i] = inv.textBox(in, element(group.array, i), {p.left, p.top, 375, 285}, p.focus,
+            start, {.accessible = SameNetworkTab::tr(group.accessible).arg(i + 1)});
+    }
+    const int dotLefts[3] = {600, 1320, 2040};
+    for (int d = 0; d < 3; ++d) {
+        inv.label(in, element("Label2", group.dots[d].index), {dotLefts[d], 240, 135, 255},
+            group.dots[d].focus, ".", {.font = classicFont(12, true)});
+    }
+}
+
+} // namespace
+
+SameNetworkTab::SameNetworkTab(const TabContext &context)
+    : Tab(context.canvas)
+    , messages_(context.messages)
+{
+    Inventory &inv = context.inventory;
+    QWidget *frame1 = inv.frame(context.canvas, "Frame1", {195, 630, 7455, 5775}, 32, QString());
     inv.label(frame1, "Label1", {120, 240, 7215, 495}, 75,
         tr("Permet de vérifier si deux réseaux IP d'adressage différents, appartiennent au même "
            "réseau IP"),
@@ -21,7 +98,7 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
     buildNetwork(inv, frame1, network2_, 2);
     panel_ = new BinaryPanel(inv, frame1, network1_.panel, network2_.panel);
 
-    scene_ = new EchoScene(inv, frame1, pace);
+    scene_ = new EchoScene(inv, frame1, context.pace);
     CMD2_Quitter_ = inv.button(frame1, "CMD2_Quitter", {120, 5160, 1095, 495}, 63, tr("&Quitter"),
         {.font = bold(), .accessible = tr("Quitter (onglet Réseaux identiques)")});
     CMD_Effacer_ = inv.button(frame1, "CMD_Effacer", {1320, 5160, 1095, 495}, 61, tr("&Effacer"),
@@ -48,60 +125,14 @@ SameNetworkTab::SameNetworkTab(Inventory &inv, QWidget *canvas, MessageBoxes &me
     connect(CMD_Effacer_, &QPushButton::clicked, this, &SameNetworkTab::CMD_Effacer_Click);
 }
 
+QString SameNetworkTab::title() const
+{
+    return tr("&Réseaux Identiques ?");
+}
+
 void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &network, int number)
 {
-    // One network's rows of the inventory, network 1 then network 2: the boxes do not line up
-    // alike in both, and the focus orders and dot names follow no rule.
-    struct Row
-    {
-        const char *name;
-        Twips at;
-        int focus;
-    };
-    struct Frames
-    {
-        Row panel;
-        const char *caption;
-        Row address, mask;
-        bool enablesVerification;
-    };
-    static const Frames frames[2] = {
-        {{"SSPanel1", {120, 720, 3255, 1695}, 35}, QT_TR_NOOP("1er Réseau IP"),
-            {"SSFrame1", {240, 360, 2775, 615}, 36}, {"SSFrame2", {240, 960, 2775, 615}, 56},
-            false},
-        {{"SSPanel2", {4080, 720, 3255, 1695}, 64}, QT_TR_NOOP("2ème Réseau IP"),
-            {"SSFrame3", {240, 360, 2775, 615}, 65}, {"SSFrame4", {240, 960, 2775, 615}, 69}, true},
-    };
-    struct Place
-    {
-        int left, top, focus;
-    };
-    struct Dot
-    {
-        int index, focus; // Label2(index); the three dots of a frame stand at 600, 1320, 2040
-    };
-    // Each group of four boxes: its array, what a screen reader calls its boxes, their places;
-    // then the dots between the boxes of each group. Address then mask, network 1 then network 2.
-    struct Group
-    {
-        const char *array, *accessible;
-        std::array<Place, 4> boxes;
-    };
-    static const Group groups[4] = {
-        {"AdresseIP1", QT_TR_NOOP("1er réseau, adresse, octet %1"),
-            {{{135, 240, 37}, {840, 240, 39}, {1545, 240, 41}, {2280, 255, 43}}}},
-        {"masque1", QT_TR_NOOP("1er réseau, masque, octet %1"),
-            {{{120, 240, 44}, {840, 240, 45}, {1560, 240, 46}, {2280, 240, 47}}}},
-        {"AdresseIP2", QT_TR_NOOP("2ème réseau, adresse, octet %1"),
-            {{{120, 240, 48}, {840, 240, 49}, {1560, 240, 50}, {2280, 240, 51}}}},
-        {"Masque2", QT_TR_NOOP("2ème réseau, masque, octet %1"),
-            {{{120, 240, 52}, {840, 240, 53}, {1560, 240, 54}, {2280, 240, 55}}}},
-    };
-    static const std::array<Dot, 3> dots[4]
-        = {{{{0, 42}, {1, 40}, {2, 38}}}, {{{5, 58}, {4, 60}, {3, 62}}},
-            {{{8, 66}, {7, 67}, {6, 68}}}, {{{9, 72}, {10, 71}, {11, 70}}}};
-    const Frames &f = frames[number - 1];
-
+    const NetworkRows &f = networkRows[number - 1];
     network.enablesVerification = f.enablesVerification;
     network.panel = inv.panel(frame1, f.panel.name, f.panel.at, f.panel.focus, tr(f.caption),
         {.font = bold(), .text = Qt::black}, {.inner = Panel3D::Bevel::Inset});
@@ -109,24 +140,8 @@ void SameNetworkTab::buildNetwork(Inventory &inv, QWidget *frame1, Network &netw
         tr("Adresse IP"), {.font = bold()});
     Frame3D *maskFrame
         = inv.frame(network.panel, f.mask.name, f.mask.at, f.mask.focus, tr("Masque"));
-    // The boxes of a group, then the dots above them.
-    const auto build
-        = [&](int group, QWidget *in, const QString &start, std::array<QLineEdit *, 4> &boxes) {
-              const Group &g = groups[group];
-              for (int i = 0; i < 4; ++i) {
-                  const Place &p = g.boxes[i];
-                  boxes[i] = inv.textBox(in, element(g.array, i), {p.left, p.top, 375, 285},
-                      p.focus, start, {.accessible = tr(g.accessible).arg(i + 1)});
-              }
-              const int dotLefts[3] = {600, 1320, 2040};
-              for (int d = 0; d < 3; ++d) {
-                  const Dot &dot = dots[group][d];
-                  inv.label(in, element("Label2", dot.index), {dotLefts[d], 240, 135, 255},
-                      dot.focus, ".", {.font = classicFont(12, true)});
-              }
-          };
-    build(2 * number - 2, network.addressFrame, "0", network.address);
-    build(2 * number - 1, maskFrame, " ", network.mask);
+    buildGroup(inv, groups[2 * number - 2], network.addressFrame, "0", network.address);
+    buildGroup(inv, groups[2 * number - 1], maskFrame, " ", network.mask);
 }
 
 void SameNetworkTab::AdresseIP1_Change(int index)

@@ -2,8 +2,8 @@
 
 #include "binary_panel.hpp"
 #include "core/octet_rules.hpp"
+#include "tab.hpp"
 
-#include <QObject>
 #include <array>
 
 class QLineEdit;
@@ -20,12 +20,15 @@ class Panel3D;
 
 // The first tab: two networks typed octet by octet, checked as they are typed, then verified
 // to be one network or two; the echo-request animation plays meanwhile.
-class SameNetworkTab : public QObject
+class SameNetworkTab : public Tab
 {
     Q_OBJECT
 
 public:
-    SameNetworkTab(Inventory &inventory, QWidget *canvas, MessageBoxes &messages, Pace &pace);
+    explicit SameNetworkTab(const TabContext &context);
+
+    [[nodiscard]] QString title() const override;
+    [[nodiscard]] QPushButton *quitButton() const override { return CMD2_Quitter_; }
 
     void AdresseIP1_Change(int index);
     void AdresseIP2_Change(int index);
@@ -33,8 +36,6 @@ public:
     void Masque2_Change(int index);
     void CMD_Verification_Click();
     void CMD_Effacer_Click();
-
-    [[nodiscard]] QPushButton *quitButton() const { return CMD2_Quitter_; }
 
 private:
     // One network's input: its address and mask groups and the frame the class is shown on.

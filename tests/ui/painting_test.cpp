@@ -261,7 +261,9 @@ TEST_F(PaintingTest, TheThreeTabsShareTheirRowEqually)
 
 TEST(TabControlTest, SharesFollowTheControlsWidth)
 {
-    ui::TabControl tabs(3);
+    ui::TabControl tabs;
+    for (int i = 0; i < 3; ++i)
+        tabs.addCanvas();
     tabs.setTabText(0, "&Un");
     tabs.setTabText(1, "Un onglet bien plus long que les autres");
     tabs.setTabText(2, "Trois");

@@ -5,8 +5,8 @@
 namespace ui {
 namespace {
 
-// Each tab takes an equal share of the control's width, whatever its caption, so the three tabs
-// fill their row; the first share starts at the control's left edge.
+// Each tab takes an equal share of the control's width, whatever its caption, so the tabs fill
+// their row; the first share starts at the control's left edge.
 class SharedRowTabBar : public QTabBar
 {
 public:
@@ -24,17 +24,20 @@ protected:
 
 } // namespace
 
-TabControl::TabControl(int tabs, QWidget *parent)
+TabControl::TabControl(QWidget *parent)
     : QTabWidget(parent)
 {
     setTabBar(new SharedRowTabBar);
-    for (int i = 0; i < tabs; ++i) {
-        auto *page = new QWidget;
-        auto *canvas = new QWidget(page);
-        canvas->setObjectName(QStringLiteral("canvas%1").arg(i));
-        canvases_.push_back(canvas);
-        addTab(page, QString());
-    }
+}
+
+QWidget *TabControl::addCanvas()
+{
+    auto *page = new QWidget;
+    auto *canvas = new QWidget(page);
+    canvas->setObjectName(QStringLiteral("canvas%1").arg(canvases_.size()));
+    canvases_.push_back(canvas);
+    addTab(page, QString());
+    return canvas;
 }
 
 void TabControl::resizeEvent(QResizeEvent *event)

@@ -13,12 +13,11 @@ class TabControl : public QTabWidget
     Q_OBJECT
 
 public:
-    TabControl(int tabs, QWidget *parent = nullptr);
+    explicit TabControl(QWidget *parent = nullptr);
 
-    [[nodiscard]] QWidget *canvas(int tab) const
-    {
-        return canvases_.at(static_cast<std::size_t>(tab));
-    }
+    // Adds a tab, its caption still empty, and gives its canvas ("canvasN" for the Nth tab, from
+    // 0).
+    QWidget *addCanvas();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
