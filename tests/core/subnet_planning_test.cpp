@@ -27,25 +27,25 @@ TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
     {
         const char *desired;
         int bits;
-        const char *octet, *label;
+        const char *octet;
         std::size_t lines;
         const char *stationsC, *stationsB, *stationsA;
     } cases[] = {
-        {"1", 2, "192", "2 réseaux possibles", 2, "62", "16382", "4194302"},
-        {"2", 2, "192", "2 réseaux possibles", 2, "62", "16382", "4194302"},
-        {"0.5", 2, "192", "2 réseaux possibles", 2, "62", "16382", "4194302"},
-        {"2.5", 3, "224", "6 réseaux possibles", 6, "30", "8190", "2097150"},
-        {"3", 3, "224", "6 réseaux possibles", 6, "30", "8190", "2097150"},
-        {"6", 3, "224", "6 réseaux possibles", 6, "30", "8190", "2097150"},
-        {"7", 4, "240", "14 réseaux possibles", 14, "14", "4094", "1048574"},
-        {"14", 4, "240", "14 réseaux possibles", 14, "14", "4094", "1048574"},
-        {"15", 5, "248", "30 réseaux possibles", 30, "6", "2046", "524286"},
-        {"30", 5, "248", "30 réseaux possibles", 30, "6", "2046", "524286"},
-        {"31", 6, "252", "62 réseaux possibles", 62, "2", "1022", "262142"},
-        {"62", 6, "252", "62 réseaux possibles", 62, "2", "1022", "262142"},
-        {"63", 7, "254", "126 réseaux possibles", 126, "0", "510", "131070"},
-        {"12abc", 4, "240", "14 réseaux possibles", 14, "14", "4094", "1048574"},
-        {"126", 7, "254", "126 réseaux possibles", 126, "0", "510", "131070"},
+        {"1", 2, "192", 2, "62", "16382", "4194302"},
+        {"2", 2, "192", 2, "62", "16382", "4194302"},
+        {"0.5", 2, "192", 2, "62", "16382", "4194302"},
+        {"2.5", 3, "224", 6, "30", "8190", "2097150"},
+        {"3", 3, "224", 6, "30", "8190", "2097150"},
+        {"6", 3, "224", 6, "30", "8190", "2097150"},
+        {"7", 4, "240", 14, "14", "4094", "1048574"},
+        {"14", 4, "240", 14, "14", "4094", "1048574"},
+        {"15", 5, "248", 30, "6", "2046", "524286"},
+        {"30", 5, "248", 30, "6", "2046", "524286"},
+        {"31", 6, "252", 62, "2", "1022", "262142"},
+        {"62", 6, "252", 62, "2", "1022", "262142"},
+        {"63", 7, "254", 126, "0", "510", "131070"},
+        {"12abc", 4, "240", 14, "14", "4094", "1048574"},
+        {"126", 7, "254", 126, "0", "510", "131070"},
     };
     const Octets address {"10", "0", "0", "1"};
     for (const auto &c : cases) {
@@ -56,7 +56,7 @@ TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
             const SubnetPlan plan = planFor(c.desired, ipClass, address);
             EXPECT_EQ(plan.borrowedBits, c.bits);
             EXPECT_EQ(plan.maskOctet, c.octet);
-            EXPECT_EQ(plan.caption, c.label);
+            EXPECT_EQ(plan.caption.arguments(), std::vector {std::to_string(c.lines)});
             EXPECT_EQ(plan.lines.size(), c.lines);
             EXPECT_EQ(plan.stations, stations);
             EXPECT_EQ(plan.octetIndex, static_cast<int>(ipClass) + 1);
@@ -99,9 +99,6 @@ TEST(CalculSousReseaux, EachLineNamesASubnetsFirstAndLastHost)
             }
         }
     }
-    // The octets before the subnetted one as typed, the ones after it as the default addresses.
-    EXPECT_EQ(planFor("6", IpClass::B, {"172", "16", "5", "9"}).lines.front(),
-        "172.16.32.001---->172.16.63.254");
 }
 
 TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskClass)
@@ -111,6 +108,7 @@ TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskCl
     const auto &plan = std::get<SubnetPlan>(result);
     EXPECT_EQ(plan.octetIndex, 3);
     EXPECT_EQ(plan.stations, "8190");
+    // The octets before the subnetted one as typed, the ones after it as the default addresses.
     EXPECT_EQ(plan.lines.front(), "128.0.32.001---->128.0.63.254");
 }
 
@@ -158,7 +156,7 @@ TEST(CalculSousReseaux, CountsAbove126BorrowTheWholeOctet)
             EXPECT_EQ(plan.borrowedBits, 8);
             EXPECT_EQ(plan.maskOctet, "255");
             EXPECT_EQ(plan.stations, stations);
-            EXPECT_EQ(plan.caption, "254 réseaux possibles");
+            EXPECT_EQ(plan.caption.arguments(), std::vector<std::string> {"254"});
             ASSERT_EQ(plan.lines.size(), 254u);
         }
     }
