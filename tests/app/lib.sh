@@ -1,4 +1,4 @@
-# shellcheck shell=bash disable=SC2034 # wm is for the caller to stop
+# shellcheck shell=bash disable=SC2034,SC2154 # wm is for the caller, test_name from it
 # Helpers of the scripts that drive the real program, sourced once they set `test_name`
 # (how their lines start) and, where the program writes into a file, `output`.
 
