@@ -4,13 +4,13 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+test_name="AT-SPI test"
+source "$here/../app/lib.sh"
 
-for tool in dbus-run-session xdotool; do
-    command -v "$tool" >/dev/null || { echo "AT-SPI test: $tool is missing (scripts/setup installs it)"; exit 1; }
-done
+need dbus-run-session xdotool
 # Debian's own Python, the one python3-pyatspi installs into.
 python=/usr/bin/python3
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "AT-SPI test: python3-pyatspi is missing"; exit 1; }
+"$python" -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
 
 # A screen of its own that does not reset when a poll's client leaves, and a bus of its own.
 if [ -z "${XVFB_PID:-}" ]; then

@@ -8,13 +8,12 @@
 # a window without a window manager: openbox frames ours.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-say() { echo "Orca test: $*"; }
+test_name="Orca test"
+source "$here/../app/lib.sh"
 
-for tool in orca openbox xprop xdotool dbus-run-session; do
-    command -v "$tool" >/dev/null || { say "$tool is missing (scripts/setup installs it)"; exit 1; }
-done
+need orca openbox xprop xdotool dbus-run-session
 python=/usr/bin/python3 # Debian's own, the one Orca and python3-pyatspi run on
-"$python" -c 'import pyatspi' 2>/dev/null || { say "python3-pyatspi is missing"; exit 1; }
+"$python" -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
 
 if [ -z "${RESOMAR_ORCA_STAGE:-}" ]; then
     export RESOMAR_ORCA_STAGE=namespace
@@ -23,7 +22,7 @@ if [ -z "${RESOMAR_ORCA_STAGE:-}" ]; then
     if "${namespace[@]}" true 2>/dev/null; then
         exec "${namespace[@]}" "$0" "$@"
     fi
-    say "no process namespace here: waiting for other Orcas of this user to end"
+    echo "$test_name: no process namespace here: waiting for other Orcas of this user to end"
     for _ in $(seq 600); do
         pgrep -u "$(id -u)" -x orca >/dev/null || break
         sleep 1
@@ -37,15 +36,9 @@ if [ "$RESOMAR_ORCA_STAGE" != screen ]; then
 fi
 
 export HOME=$XDG_RUNTIME_DIR # private to this run: openbox's and Orca's files go with the screen
-openbox >"$HOME/openbox.log" 2>&1 &
-wm=$!
+wm=
 trap 'kill "$wm" 2>/dev/null || true' EXIT
-# Openbox names itself on the root window once it manages the screen.
-for _ in $(seq 300); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    kill -0 "$wm" 2>/dev/null || { say "openbox ended: $(cat "$HOME/openbox.log")"; exit 1; }
-    sleep 0.1
-done
+start_openbox
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 "$python" "$here/orca_walk.py" "$@"

@@ -23,36 +23,23 @@ if [ -z "${RESOMAR_FRESH_SCREEN:-}" ]; then
 fi
 
 # One start, on the screen virtual_screen.sh has just made.
+test_name="fresh screen starts"
+source "$here/lib.sh"
 sockets() { find "/proc/$XVFB_PID/fd" -lname 'socket:*' 2>/dev/null | wc -l; }
-version=$("$program" --version)
-version=${version#Resomar }
+title=$(main_title "$program")
 listening=$(sockets)
 output=$(mktemp "${TMPDIR:-/tmp}/resomar-start.XXXXXX")
 trap 'rm -f "$output"' EXIT
 "$program" >"$output" 2>&1 &
 pid=$!
-ended() {
-    local status=0
-    wait "$pid" || status=$?
-    echo "the program ended with status $status $1"
-    sed 's/^/  program said: /' "$output"
-    exit 1
-}
+connected() { [ "$(sockets)" -gt "$listening" ] || { still_running "before it connected"; false; }; }
+wait_until 60 connected || { kill "$pid"; fail "no connection to the X server within 60 s"; }
 
-# A deadline for a program that hangs, not a pace it must keep.
-for _ in $(seq 1200); do
-    [ "$(sockets)" -gt "$listening" ] && break
-    kill -0 "$pid" 2>/dev/null || ended "before it connected"
-    sleep 0.05
-done
-[ "$(sockets)" -gt "$listening" ] || { kill "$pid"; echo "no connection to the X server within 60 s"; exit 1; }
-
-if ! timeout 60 xdotool search --sync --onlyvisible --name "propos de Resomar\$|^v${version//./\\.} Resomar \$" >/dev/null 2>&1; then
-    kill -0 "$pid" 2>/dev/null || ended "before its first window"
+if ! timeout 60 xdotool search --sync --onlyvisible --name "propos de Resomar\$|$title" >/dev/null 2>&1; then
+    still_running "before its first window"
     kill "$pid"
-    echo "no window within 60 s"
-    exit 1
+    fail "no window within 60 s"
 fi
-kill -0 "$pid" 2>/dev/null || ended "once its window showed"
+still_running "once its window showed"
 kill "$pid"
 wait "$pid" 2>/dev/null || true

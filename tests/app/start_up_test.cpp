@@ -1,5 +1,6 @@
 #include "app/command_line.hpp"
 #include "app/session_bus.hpp"
+#include "tests/printers.hpp"
 
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -9,14 +10,6 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-// A failed comparison prints the texts.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace {
 
@@ -47,10 +40,11 @@ TEST(CommandLine, AnswersHelpVersionAndMistakes)
         {{"resomar", "--\x1b[2J\u009b"}, "resomar : option inconnue : --\\x1b[2J\\x9b\n", 1},
     };
     for (const CommandLineCase &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const auto answer = app::answerCommandLine(c.arguments);
-        ASSERT_TRUE(answer) << c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(answer->text.startsWith(c.start)) << answer->text.toStdString();
-        EXPECT_EQ(answer->status, c.status) << c.arguments.join(' ').toStdString();
+        ASSERT_TRUE(answer);
+        EXPECT_TRUE(answer->text.startsWith(c.start)) << answer->text;
+        EXPECT_EQ(answer->status, c.status);
     }
     EXPECT_FALSE(app::answerCommandLine({"resomar"}));
 }
@@ -58,9 +52,9 @@ TEST(CommandLine, AnswersHelpVersionAndMistakes)
 TEST(CommandLine, HelpListsEveryOptionOfTheProgram)
 {
     const QString help = app::answerCommandLine({"resomar", "--help"})->text;
-    EXPECT_TRUE(help.contains("  -h, --help  ")) << help.toStdString();
-    EXPECT_TRUE(help.contains("  -v, --version  ")) << help.toStdString();
-    EXPECT_TRUE(help.contains("-platform")) << help.toStdString();
+    EXPECT_TRUE(help.contains("  -h, --help  ")) << help;
+    EXPECT_TRUE(help.contains("  -v, --version  ")) << help;
+    EXPECT_TRUE(help.contains("-platform")) << help;
 }
 
 // Whatever is answered is answered before a screen is opened: Qt would otherwise take -h as the

@@ -7,14 +7,14 @@
 # option instead of DISPLAY.
 set -euo pipefail
 program=$1
+test_name="startup test"
+source "$(dirname "$0")/lib.sh"
 export LC_ALL=${LC_ALL:-C.UTF-8}
-# The main window's title carries the version the program gives.
-version=$("$program" --version | tr -d '\r' | sed -n 's/^Resomar //p') # Windows ends its lines with CR LF
-main_title="^v${version//./\\.} Resomar \$"
+main_title=$(main_title "$program")
 
-command -v xdotool >/dev/null || { echo "startup test: xdotool is missing (scripts/setup installs it)"; exit 1; }
-[ -n "${DISPLAY:-}" ] || { echo "startup test: no X server answers: DISPLAY is not set (run it through virtual_screen.sh)"; exit 1; }
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "startup test: no X server answers on $DISPLAY"; exit 1; }
+need xdotool
+[ -n "${DISPLAY:-}" ] || fail "no X server answers: DISPLAY is not set (run it through virtual_screen.sh)"
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "no X server answers on $DISPLAY"
 
 output=$(mktemp "${TMPDIR:-/tmp}/resomar-startup.XXXXXX")
 pid=
@@ -23,11 +23,6 @@ finish() {
     rm -f "$output"
 }
 trap finish EXIT
-fail() {
-    echo "startup test: $*"
-    if [ -s "$output" ]; then sed 's/^/  program said: /' "$output"; fi
-    exit 1
-}
 
 if [ "${2:-}" = --display-option ]; then
     env -u DISPLAY "$program" -display "$DISPLAY" >"$output" 2>&1 &
@@ -38,48 +33,26 @@ else
 fi
 pid=$!
 
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
-# Sets shown to the window titled like $1 once it shows. Gives up, naming it $2, when the program
-# ends first or after 60 s: a deadline for a program that hangs, not a pace it must keep.
-wait_shown() {
-    for _ in $(seq 600); do
-        shown=$(visible "$1")
-        [ -n "$shown" ] && return
-        if ! kill -0 "$pid" 2>/dev/null; then
-            local status=0
-            wait "$pid" || status=$?
-            pid=
-            fail "the program ended with status $status before $2"
-        fi
-        sleep 0.1
-    done
-    fail "no $2 within 60 s"
-}
+# Whether the window titled like $1 is on show; fails when the program has ended before it ($2).
+appeared() { shown "$1" || { still_running "before $2"; false; }; }
+gone() { ! shown "$1"; }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
 
 # The splash first, alone.
 splash=${RESOMAR_SPLASH:-propos de Resomar\$}
-wait_shown "$splash" "its splash"
-[ -z "$(visible "$main_title")" ] || fail "the main window came with the splash"
+wait_until 60 appeared "$splash" "its splash" || fail "no splash within 60 s"
+gone "$main_title" || fail "the main window came with the splash"
 
 # Then the main window, and the splash gone.
-wait_shown "$main_title" "its main window titled 'v$version Resomar '"
-main=$shown
-for _ in $(seq 100); do
-    [ -z "$(visible "$splash")" ] && break
-    sleep 0.1
-done
-[ -z "$(visible "$splash")" ] || fail "the splash stayed 10 s after the main window showed"
+wait_until 60 appeared "$main_title" "its main window" || fail "no main window titled like '$main_title' within 60 s"
+wait_until 10 gone "$splash" || fail "the splash stayed 10 s after the main window showed"
 
 # "&Quitter" of the tab shown at start, the mask tab: 120, 1080 in its panel, 240, 2880 in its
 # frame, 240, 900 in the window; in pixels, its middle.
-eval "$(xdotool getwindowgeometry --shell "$main")"
+eval "$(xdotool getwindowgeometry --shell "$(visible "$main_title")")"
 xdotool mousemove $((X + (240 + 240 + 120 + 600) / 15)) $((Y + (900 + 2880 + 1080 + 240) / 15)) click 1
 
-for _ in $(seq 300); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "still running 30 s after \"&Quitter\""
+wait_until 30 ended || fail "still running 30 s after \"&Quitter\""
 status=0
 wait "$pid" || status=$?
 pid=

@@ -60,18 +60,6 @@ TEST(LigneReseau, AndsTheAddressWithTheMask)
     EXPECT_EQ(rows.mask.size(), core::kRowLength);
 }
 
-TEST(LigneReseau, AllZeroMaskGivesAllZeroNetwork)
-{
-    const std::string zeros = core::Ligne_Binaire({"0", "0", "0", "0"});
-    EXPECT_EQ(core::Ligne_Reseau(core::Ligne_Binaire({"255", "255", "255", "255"}), zeros), zeros);
-}
-
-TEST(LigneReseau, DoesNotCarryTheMask)
-{
-    EXPECT_EQ(core::renderNetwork({"10", "0", "0", "0"}, {"255", "0", "0", "0"}).result,
-        core::renderNetwork({"10", "0", "0", "0"}, {"255", "255", "0", "0"}).result);
-}
-
 TEST(LigneReseau, ReadsPositionsPastTheEndOfAShortRowAsZeros)
 {
     const std::string ones = core::Ligne_Binaire({"255", "255", "255", "255"});

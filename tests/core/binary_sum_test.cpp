@@ -17,14 +17,6 @@ BitRow bits(const std::string &digits)
     return row;
 }
 
-TEST(VerifNombre, AcceptsZeroTo255)
-{
-    for (const char *text : {"0", "255", "3.5", "abc", "", "-", "."})
-        EXPECT_TRUE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
-    for (const char *text : {"256", "-1", "-0.5", "255.5", "1E999", "-5"})
-        EXPECT_FALSE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
-}
-
 TEST(ConversionBinaire, WritesEightDigitsWithWeight128First)
 {
     const std::pair<std::string, std::string> cases[] = {{"0", "0 0 0 0 0 0 0 0"},

@@ -1,3 +1,4 @@
+#include "core/binary_sum.hpp"
 #include "core/message.hpp"
 #include "core/octet_rules.hpp"
 #include "tests/printers.hpp"
@@ -13,13 +14,19 @@ using core::SetCaption;
 using core::SetMaskLocked;
 using core::SetMaskText;
 
+// A binary sum's operand is a byte like an octet: Verif_Nombre applies the same rule.
 TEST(VerifOctet, AcceptsZeroTo255AndNonNumbersOnly)
 {
-    for (const char *text : {"0", "255", "", " ", "abc", "0abc", "12abc", "254.9", "1E2", "&HFF"})
-        EXPECT_TRUE(core::Verif_Octet(text)) << "text=\"" << text << '"';
     for (const char *text :
-        {"256", "300", "255.5", "-1", "-0.5", "1E999", "&H100", "99999999999999999999"})
+        {"0", "255", "", " ", "abc", "0abc", "12abc", "254.9", "3.5", "1E2", "&HFF", "-", "."}) {
+        EXPECT_TRUE(core::Verif_Octet(text)) << "text=\"" << text << '"';
+        EXPECT_TRUE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
+    }
+    for (const char *text :
+        {"256", "300", "255.5", "-1", "-0.5", "-5", "1E999", "&H100", "99999999999999999999"}) {
         EXPECT_FALSE(core::Verif_Octet(text)) << "text=\"" << text << '"';
+        EXPECT_FALSE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
+    }
 }
 
 TEST(ClasseAdresse, FollowsTheClassesOfEveryCourse)
@@ -33,22 +40,28 @@ TEST(ClasseAdresse, FollowsTheClassesOfEveryCourse)
         EXPECT_EQ(core::Classe_Adresse(value), ipClass) << "first octet " << value;
 }
 
-// A network's address frame and mask group as the steps leave them.
+// A network's address frame and mask group as the steps leave them. The window applies the steps
+// in order, and each mask write runs that box's change handler: a position is locked only once
+// its text is written.
 struct Group
 {
     std::string caption = "unchanged";
     std::array<std::string, 4> texts {"t0", "t1", "t2", "t3"};
-    std::array<bool, 4> locked {};
+    std::array<bool, 4> locked {}, written {};
 
     Group &apply(const MaskSteps &steps)
     {
         for (const core::MaskStep &step : steps) {
-            if (const auto *c = std::get_if<SetCaption>(&step))
+            if (const auto *c = std::get_if<SetCaption>(&step)) {
                 caption = c->caption.french();
-            else if (const auto *t = std::get_if<SetMaskText>(&step))
+            } else if (const auto *t = std::get_if<SetMaskText>(&step)) {
                 texts.at(static_cast<std::size_t>(t->position)) = t->text;
-            else if (const auto *l = std::get_if<SetMaskLocked>(&step))
+                written.at(static_cast<std::size_t>(t->position)) = true;
+            } else if (const auto *l = std::get_if<SetMaskLocked>(&step)) {
                 locked.at(static_cast<std::size_t>(l->position)) = l->locked;
+                EXPECT_TRUE(!l->locked || written.at(static_cast<std::size_t>(l->position)))
+                    << "locked before written: position " << l->position;
+            }
         }
         return *this;
     }
@@ -68,32 +81,14 @@ TEST(MasqueClasse, WritesTheClassfulMaskAndLocksItsNetworkPart)
     };
     for (const auto &c : cases) {
         for (const bool before : {false, true}) {
+            SCOPED_TRACE(std::string("class ") + core::letter(c.ipClass));
             Group group;
             group.locked.fill(before);
             group.apply(core::Masque_Classe(c.ipClass));
-            EXPECT_EQ(group.texts, c.texts) << "class " << core::letter(c.ipClass);
+            EXPECT_EQ(group.texts, c.texts);
             EXPECT_EQ(group.caption, "unchanged");
-            for (std::size_t i = 0; i < 4; ++i) {
-                EXPECT_EQ(group.locked[i], c.locks[i] == 'L')
-                    << "class " << core::letter(c.ipClass) << " position " << i;
-            }
-        }
-    }
-}
-
-// The window applies the steps in order, and each mask write runs that box's change handler:
-// the mask's network part is locked only once its texts are written.
-TEST(MasqueClasse, LocksAPositionOnlyAfterWritingIt)
-{
-    for (const IpClass ipClass : {IpClass::A, IpClass::B, IpClass::C}) {
-        std::array<bool, 4> written {};
-        for (const core::MaskStep &step : core::Masque_Classe(ipClass)) {
-            if (const auto *t = std::get_if<SetMaskText>(&step)) {
-                written.at(static_cast<std::size_t>(t->position)) = true;
-            } else if (const auto *l = std::get_if<SetMaskLocked>(&step); l && l->locked) {
-                EXPECT_TRUE(written.at(static_cast<std::size_t>(l->position)))
-                    << "class " << core::letter(ipClass) << " position " << l->position;
-            }
+            for (std::size_t i = 0; i < 4; ++i)
+                EXPECT_EQ(group.locked[i], c.locks[i] == 'L') << "position " << i;
         }
     }
 }
@@ -123,10 +118,11 @@ TEST(ClassStep, CaptionsTheClassAndWritesItsMask)
         {"223", "Adresse IP - Type classe C", {"255", "255", "255", "0"}},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(std::string("text=\"") + c.text + '"');
         const Group group = Group {}.apply(core::classStep(c.text));
-        EXPECT_EQ(group.caption, c.caption) << "text=\"" << c.text << '"';
-        EXPECT_EQ(group.texts, c.mask) << "text=\"" << c.text << '"';
-        EXPECT_TRUE(group.locked[0]) << "text=\"" << c.text << '"';
+        EXPECT_EQ(group.caption, c.caption);
+        EXPECT_EQ(group.texts, c.mask);
+        EXPECT_TRUE(group.locked[0]);
     }
 }
 

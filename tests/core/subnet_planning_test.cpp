@@ -1,3 +1,5 @@
+#include "core/binary_sum.hpp"
+#include "core/octet_rules.hpp"
 #include "core/subnet_planning.hpp"
 #include "tests/printers.hpp"
 
@@ -25,38 +27,38 @@ TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
     {
         const char *desired;
         int bits;
-        const char *octet, *label;
+        const char *octet;
         std::size_t lines;
         const char *stationsC, *stationsB, *stationsA;
     } cases[] = {
-        {"1", 2, "192", "2 réseaux possibles", 2, "62", "16382", "4194302"},
-        {"2", 2, "192", "2 réseaux possibles", 2, "62", "16382", "4194302"},
-        {"0.5", 2, "192", "2 réseaux possibles", 2, "62", "16382", "4194302"},
-        {"2.5", 3, "224", "6 réseaux possibles", 6, "30", "8190", "2097150"},
-        {"3", 3, "224", "6 réseaux possibles", 6, "30", "8190", "2097150"},
-        {"6", 3, "224", "6 réseaux possibles", 6, "30", "8190", "2097150"},
-        {"7", 4, "240", "14 réseaux possibles", 14, "14", "4094", "1048574"},
-        {"14", 4, "240", "14 réseaux possibles", 14, "14", "4094", "1048574"},
-        {"15", 5, "248", "30 réseaux possibles", 30, "6", "2046", "524286"},
-        {"30", 5, "248", "30 réseaux possibles", 30, "6", "2046", "524286"},
-        {"31", 6, "252", "62 réseaux possibles", 62, "2", "1022", "262142"},
-        {"62", 6, "252", "62 réseaux possibles", 62, "2", "1022", "262142"},
-        {"63", 7, "254", "126 réseaux possibles", 126, "0", "510", "131070"},
-        {"12abc", 4, "240", "14 réseaux possibles", 14, "14", "4094", "1048574"},
-        {"126", 7, "254", "126 réseaux possibles", 126, "0", "510", "131070"},
+        {"1", 2, "192", 2, "62", "16382", "4194302"},
+        {"2", 2, "192", 2, "62", "16382", "4194302"},
+        {"0.5", 2, "192", 2, "62", "16382", "4194302"},
+        {"2.5", 3, "224", 6, "30", "8190", "2097150"},
+        {"3", 3, "224", 6, "30", "8190", "2097150"},
+        {"6", 3, "224", 6, "30", "8190", "2097150"},
+        {"7", 4, "240", 14, "14", "4094", "1048574"},
+        {"14", 4, "240", 14, "14", "4094", "1048574"},
+        {"15", 5, "248", 30, "6", "2046", "524286"},
+        {"30", 5, "248", 30, "6", "2046", "524286"},
+        {"31", 6, "252", 62, "2", "1022", "262142"},
+        {"62", 6, "252", 62, "2", "1022", "262142"},
+        {"63", 7, "254", 126, "0", "510", "131070"},
+        {"12abc", 4, "240", 14, "14", "4094", "1048574"},
+        {"126", 7, "254", 126, "0", "510", "131070"},
     };
     const Octets address {"10", "0", "0", "1"};
     for (const auto &c : cases) {
         const std::pair<IpClass, const char *> byClass[]
             = {{IpClass::C, c.stationsC}, {IpClass::B, c.stationsB}, {IpClass::A, c.stationsA}};
         for (const auto &[ipClass, stations] : byClass) {
+            SCOPED_TRACE(std::string("desired=") + c.desired + " class " + core::letter(ipClass));
             const SubnetPlan plan = planFor(c.desired, ipClass, address);
-            EXPECT_EQ(plan.borrowedBits, c.bits) << "desired=" << c.desired;
-            EXPECT_EQ(plan.maskOctet, c.octet) << "desired=" << c.desired;
-            EXPECT_EQ(plan.caption, c.label) << "desired=" << c.desired;
-            EXPECT_EQ(plan.lines.size(), c.lines) << "desired=" << c.desired;
-            EXPECT_EQ(plan.stations, stations)
-                << "desired=" << c.desired << " class " << core::letter(ipClass);
+            EXPECT_EQ(plan.borrowedBits, c.bits);
+            EXPECT_EQ(plan.maskOctet, c.octet);
+            EXPECT_EQ(plan.caption.arguments(), std::vector {std::to_string(c.lines)});
+            EXPECT_EQ(plan.lines.size(), c.lines);
+            EXPECT_EQ(plan.stations, stations);
             EXPECT_EQ(plan.octetIndex, static_cast<int>(ipClass) + 1);
         }
     }
@@ -97,9 +99,6 @@ TEST(CalculSousReseaux, EachLineNamesASubnetsFirstAndLastHost)
             }
         }
     }
-    // The octets before the subnetted one as typed, the ones after it as the default addresses.
-    EXPECT_EQ(planFor("6", IpClass::B, {"172", "16", "5", "9"}).lines.front(),
-        "172.16.32.001---->172.16.63.254");
 }
 
 TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskClass)
@@ -109,40 +108,42 @@ TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskCl
     const auto &plan = std::get<SubnetPlan>(result);
     EXPECT_EQ(plan.octetIndex, 3);
     EXPECT_EQ(plan.stations, "8190");
+    // The octets before the subnetted one as typed, the ones after it as the default addresses.
     EXPECT_EQ(plan.lines.front(), "128.0.32.001---->128.0.63.254");
 }
 
-TEST(CalculSousReseaux, RefusesCountsOutOfRange)
+// Which of its three answers the planning gives: the count is checked before the address.
+TEST(CalculSousReseaux, AnswersARefusedCountAMissingAddressOrAPlan)
 {
-    // The count is checked before the address, none given here; counts above 126 leave a class
-    // C network subnets of one address and no station.
+    enum Kind { CountRefused, AddressMissing, Plan }; // SubnetResult's alternatives in order
     const struct
     {
-        IpClass ipClass;
-        Octets address;
+        Kind kind;
+        std::optional<IpClass> ipClass;
+        std::vector<Octets> addresses;
         std::vector<const char *> counts;
-    } cases[] = {{IpClass::A, {"", "", "", ""}, {"", "0", "-3", "255", "abc", "1E999", "300"}},
-        {IpClass::C, {"192", "0", "0", "1"}, {"126.5", "127", "200", "254", "254.9"}}};
-    for (const auto &c : cases) {
-        for (const char *desired : c.counts) {
-            const auto result = core::Calcul_SousReseaux(desired, c.ipClass, c.ipClass, c.address);
-            EXPECT_TRUE(std::holds_alternative<core::CountRefused>(result))
-                << "desired=\"" << desired << "\" class " << core::letter(c.ipClass);
+    } cases[] = {
+        {CountRefused, IpClass::A, {{"", "", "", ""}},
+            {"", "0", "-3", "255", "abc", "1E999", "300"}},
+        // Above 126, a class C network is left subnets of one address and no station.
+        {CountRefused, IpClass::C, {{"192", "0", "0", "1"}},
+            {"126.5", "127", "200", "254", "254.9"}},
+        {AddressMissing, IpClass::C,
+            {{"", "0", "0", "1"}, {"192", "", "0", "1"}, {"192", "0", "", "1"}}, {"6"}},
+        {AddressMissing, std::nullopt, {{"1", "1", "1", "1"}}, {"6"}},
+        {Plan, IpClass::C, {{" ", " ", " ", ""}}, {"6"}},
+    };
+    for (const auto &row : cases) {
+        for (const Octets &address : row.addresses) {
+            for (const char *desired : row.counts) {
+                SCOPED_TRACE(std::string("desired=\"") + desired + "\" address " + address[0] + "."
+                    + address[1] + "." + address[2]);
+                const auto result
+                    = core::Calcul_SousReseaux(desired, row.ipClass, row.ipClass, address);
+                EXPECT_EQ(result.index(), static_cast<std::size_t>(row.kind));
+            }
         }
     }
-}
-
-TEST(CalculSousReseaux, NeedsTheFirstThreeAddressOctets)
-{
-    for (const Octets &address :
-        {Octets {"", "0", "0", "1"}, Octets {"192", "", "0", "1"}, Octets {"192", "0", "", "1"}}) {
-        const auto result = core::Calcul_SousReseaux("6", IpClass::C, IpClass::C, address);
-        EXPECT_TRUE(std::holds_alternative<core::AddressMissing>(result));
-    }
-    EXPECT_TRUE(std::holds_alternative<SubnetPlan>(
-        core::Calcul_SousReseaux("6", IpClass::C, IpClass::C, {" ", " ", " ", ""})));
-    EXPECT_TRUE(std::holds_alternative<core::AddressMissing>(
-        core::Calcul_SousReseaux("6", std::nullopt, std::nullopt, {"1", "1", "1", "1"})));
 }
 
 TEST(CalculSousReseaux, CountsAbove126BorrowTheWholeOctet)
@@ -150,56 +151,66 @@ TEST(CalculSousReseaux, CountsAbove126BorrowTheWholeOctet)
     const std::pair<IpClass, const char *> cases[] = {{IpClass::A, "65534"}, {IpClass::B, "254"}};
     for (const auto &[ipClass, stations] : cases) {
         for (const char *desired : {"127", "200", "254", "254.9"}) {
+            SCOPED_TRACE(std::string("desired=") + desired + " class " + core::letter(ipClass));
             const SubnetPlan plan = planFor(desired, ipClass, {"10", "20", "30", "40"});
             EXPECT_EQ(plan.borrowedBits, 8);
             EXPECT_EQ(plan.maskOctet, "255");
             EXPECT_EQ(plan.stations, stations);
-            EXPECT_EQ(plan.caption, "254 réseaux possibles");
+            EXPECT_EQ(plan.caption.arguments(), std::vector<std::string> {"254"});
             ASSERT_EQ(plan.lines.size(), 254u);
         }
     }
 }
 
+// A refused first octet is replaced with its class range's first value.
 TEST(VerifClasseAdresse, KeepsTheFirstOctetInsideItsClassRange)
 {
     const struct
     {
         std::optional<IpClass> ipClass;
         const char *octet;
-        bool refused;
+        const char *replacement; // none: accepted
     } cases[] = {
-        {IpClass::A, "1", false},
-        {IpClass::A, "126", false},
-        {IpClass::A, "0", true},
-        {IpClass::A, "", true},
-        {IpClass::A, "127", true},
-        {IpClass::A, "126.5", true},
-        {IpClass::B, "128", false},
-        {IpClass::B, "191", false},
-        {IpClass::B, "126", true},
-        {IpClass::B, "127", true},
-        {IpClass::B, "192", true},
-        {IpClass::C, "192", false},
-        {IpClass::C, "223", false},
-        {IpClass::C, "191", true},
-        {IpClass::C, "224", true},
-        {std::nullopt, "999", false},
-        {std::nullopt, "", false},
+        {IpClass::A, "1", nullptr},
+        {IpClass::A, "126", nullptr},
+        {IpClass::A, "0", "001"},
+        {IpClass::A, "", "001"},
+        {IpClass::A, "127", "001"},
+        {IpClass::A, "126.5", "001"},
+        {IpClass::B, "128", nullptr},
+        {IpClass::B, "191", nullptr},
+        {IpClass::B, "126", "128"},
+        {IpClass::B, "127", "128"},
+        {IpClass::B, "192", "128"},
+        {IpClass::C, "192", nullptr},
+        {IpClass::C, "223", nullptr},
+        {IpClass::C, "191", "192"},
+        {IpClass::C, "224", "192"},
+        {std::nullopt, "999", nullptr},
+        {std::nullopt, "", nullptr},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(core::Verif_ClasseAdresse(c.ipClass, c.octet).has_value(), c.refused)
-            << "octet=\"" << c.octet << '"';
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string("octet=\"") + c.octet + '"');
+        const auto refusal = core::Verif_ClasseAdresse(c.ipClass, c.octet);
+        EXPECT_EQ(refusal ? refusal->replacement : "accepted",
+            c.replacement ? c.replacement : "accepted");
+    }
 }
 
-TEST(VerifClasseAdresse, ReplacesTheOctetWithTheRangesFirstValue)
+// Past any fixed buffer, every rule reads the whole text: these read 150 and 256.
+TEST(CalculSousReseaux, EveryRuleReadsATextOfAnyLengthWhole)
 {
-    const struct
-    {
-        IpClass ipClass;
-        const char *replacement;
-    } cases[] = {{IpClass::A, "001"}, {IpClass::B, "128"}, {IpClass::C, "192"}};
-    for (const auto &c : cases)
-        EXPECT_EQ(core::Verif_ClasseAdresse(c.ipClass, "999")->replacement, c.replacement);
+    const std::string zeros(100'010, '0'), in = "0." + zeros + "15e100013",
+                                           out = "0." + zeros + "256e100013";
+    const auto plan = [](const std::string &count) {
+        return core::Calcul_SousReseaux(count, IpClass::B, IpClass::B, {"150", "0", "0", "1"});
+    };
+    EXPECT_TRUE(std::holds_alternative<SubnetPlan>(plan(in)));
+    EXPECT_TRUE(std::holds_alternative<core::CountRefused>(plan(out)));
+    EXPECT_FALSE(core::Verif_ClasseAdresse(IpClass::B, in));
+    EXPECT_TRUE(core::Verif_ClasseAdresse(IpClass::B, out));
+    EXPECT_TRUE(core::Verif_Octet(in) && core::Verif_Nombre(in));
+    EXPECT_FALSE(core::Verif_Octet(out) || core::Verif_Nombre(out));
 }
 
 TEST(CalculSlash, CountsTheBitsOfAMaskAndRefusesWhatIsNone)

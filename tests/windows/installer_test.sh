@@ -8,16 +8,12 @@
 # next restart (Wine's, here), leaving an empty folder.
 # Usage: virtual_screen.sh -- installer_test.sh SETUP_EXE   (WINEPREFIX: an initialised Wine prefix)
 set -euo pipefail
+test_name="installer test"
+source "$(dirname "$(realpath "$0")")/../app/lib.sh"
 setup=$1
 wine_run=$(dirname "$(realpath "$0")")/../../packaging/windows/wine-run
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Resomar'
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Resomar"
-state() { # every file of drive C: but Temp's, and every registry line that names us
-    wineserver --wait
-    find "$WINEPREFIX/drive_c" -path '*/Temp/*' -prune -o -print | sort
-    grep -ih resomar "$WINEPREFIX"/*.reg | sed 's/ [0-9]*$//' | sort || true
-}
-fail() { echo "installer test: $*" >&2; exit 1; }
 entry() { "$wine_run" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
 installed_in() { # FOLDER (Windows path), DIR (its Linux path)
     wineserver --wait
@@ -34,7 +30,7 @@ installed_in() { # FOLDER (Windows path), DIR (its Linux path)
     [ $(($(entry EstimatedSize))) -ge $((size * 9 / 10)) ] || fail "EstimatedSize $(entry EstimatedSize) for $size KiB"
 }
 
-before=$(state)
+before=$(wine_state)
 "$wine_run" "$setup" /S
 installed_in 'C:\Program Files\Resomar' "$WINEPREFIX/drive_c/Program Files/Resomar"
 
@@ -75,5 +71,5 @@ eval "quiet=($(entry QuietUninstallString | sed 's/\\/\\\\/g'))"
 "$wine_run" "${quiet[@]}"
 wineserver --wait
 "$wine_run" wineboot --restart
-diff <(echo "$before") <(state) || fail "the uninstaller left the above behind"
+diff <(echo "$before") <(wine_state) || fail "the uninstaller left the above behind"
 echo "installer test: installed, started, moved, French prompts, uninstalled without a trace"

@@ -6,18 +6,14 @@
 # were (the user's Temp folder aside, as for the NSIS installer).
 # Usage: msi_test.sh MSI VERSION NEWER_MSI NEWER_VERSION   (WINEPREFIX: an initialised Wine prefix)
 set -euo pipefail
+test_name="MSI test"
+source "$(dirname "$(realpath "$0")")/../app/lib.sh"
 msi=$(realpath "$1")
 version=$2
 newer=$(realpath "$3")
 newer_version=$4
 wine_run=$(dirname "$(realpath "$0")")/../../packaging/windows/wine-run
 folder="$WINEPREFIX/drive_c/Program Files/Resomar"
-state() {
-    wineserver --wait
-    find "$WINEPREFIX/drive_c" -path '*/Temp/*' -prune -o -print | sort
-    grep -ih resomar "$WINEPREFIX"/*.reg | sed 's/ [0-9]*$//' | sort || true
-}
-fail() { echo "MSI test: $*" >&2; exit 1; }
 msiexec() { # PACKAGE-ACTION PACKAGE: msiexec's status
     local status=0
     "$wine_run" msiexec "$1" "$(winepath -w "$2")" /qn || status=$?
@@ -53,7 +49,7 @@ installed() { # VERSION
 # Windows' own cache of installed packages, which every Windows has and Wine's msiexec makes at
 # its first install: the package it keeps there must go, the folder stays.
 mkdir -p "$WINEPREFIX/drive_c/windows/Installer"
-before=$(state)
+before=$(wine_state)
 msiexec /i "$msi" || fail "msiexec /i ended with status $?"
 installed "$version"
 msiexec /i "$newer" || fail "the newer package ended with status $?"
@@ -65,5 +61,5 @@ msiexec /i "$msi" || status=$?
 installed "$newer_version"
 msiexec /x "$newer" || fail "msiexec /x ended with status $?"
 "$wine_run" wineboot --restart
-diff <(echo "$before") <(state) || fail "the uninstall left the above behind"
+diff <(echo "$before") <(wine_state) || fail "the uninstall left the above behind"
 echo "MSI test: installed, started, upgraded, downgrade refused, uninstalled without a trace"
