@@ -10,8 +10,10 @@ namespace core {
 // digits, an optional point and fraction and an optional exponent ("E" and a whole number) are read
 // up to the first character that cannot continue them. "&H" and "&O" start hexadecimal and octal
 // whole numbers. A text without a leading number reads 0. The value is the double nearest to what
-// the digits and the exponent say, at any length of either; beyond the doubles it is an infinity or
-// zero. Never NaN, and linear in the length of the text.
+// the digits and the exponent say, at any length of either; past the largest double it is an
+// infinity, and a value too small for a double but not zero is the smallest double on its side of
+// zero (1E-400 is above 0: as a count, less than one subnet, not none). Never NaN, and linear in
+// the length of the text.
 [[nodiscard]] double leadingNumber(std::string_view text);
 
 // A whole number in plain decimal digits, "-" in front when negative, "0" for zero.
