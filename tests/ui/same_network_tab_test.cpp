@@ -1,3 +1,4 @@
+#include "core/octet_rules.hpp"
 #include "core/same_network.hpp"
 #include "harness.hpp"
 #include "ui/widgets/frame_3d.hpp"
@@ -10,19 +11,18 @@ namespace {
 const QStringList kAddress1 {"192", "168", "1", "0"};
 const QStringList kMask24 {"255", "255", "255", "0"};
 
+// A network's frame caption and mask group as a class leaves them.
 struct ClassView
 {
-    const char *caption;
+    std::optional<core::IpClass> ipClass;
     QStringList mask;
     std::vector<bool> enabled;
+    QString caption() const { return QString::fromStdString(core::classCaption(ipClass).french()); }
 };
-const ClassView kClassA {
-    "Adresse IP - Type classe A", {"255", "0", "0", "0"}, {false, true, true, true}};
-const ClassView kClassB {
-    "Adresse IP - Type classe B", {"255", "255", "0", "0"}, {false, true, true, true}};
-const ClassView kClassC {
-    "Adresse IP - Type classe C", {"255", "255", "255", "0"}, {false, false, true, true}};
-const ClassView kNoClass {"Adresse IP - Type classe ", {"", "", "", ""}, {true, true, true, true}};
+const ClassView kClassA {core::IpClass::A, {"255", "0", "0", "0"}, {false, true, true, true}};
+const ClassView kClassB {core::IpClass::B, {"255", "255", "0", "0"}, {false, true, true, true}};
+const ClassView kClassC {core::IpClass::C, {"255", "255", "255", "0"}, {false, false, true, true}};
+const ClassView kNoClass {std::nullopt, {"", "", "", ""}, {true, true, true, true}};
 
 class SameNetworkTabTest : public test::OnTab<0>
 {
@@ -68,7 +68,7 @@ protected:
     void expectClass(int network, const ClassView &view)
     {
         const QString mask = network == 1 ? "masque1" : "Masque2";
-        EXPECT_EQ(caption(network == 1 ? "SSFrame1" : "SSFrame3"), view.caption);
+        EXPECT_EQ(caption(network == 1 ? "SSFrame1" : "SSFrame3"), view.caption());
         EXPECT_EQ(texts(mask), view.mask);
         EXPECT_EQ(enabled(mask), view.enabled);
     }
@@ -102,7 +102,7 @@ TEST_F(SameNetworkTabTest, TwoCharactersDoNotEmptyTheMaskFirst)
 
     erase("AdresseIP2(0)");
     typeAfter("AdresseIP2(0)", "01");
-    EXPECT_EQ(caption("SSFrame3"), "Adresse IP - Type classe A");
+    EXPECT_EQ(caption("SSFrame3"), kClassA.caption());
 }
 
 // A refused address octet (the refusal itself: RefusalTest) empties its network's mask, which its
@@ -127,7 +127,7 @@ TEST_F(SameNetworkTabTest, ARefusedOctetLeavesTheMaskToTheClass)
         EXPECT_EQ(text(element(c.other, 3)), "7");
     }
     typeOver("masque1(3)", "300");
-    EXPECT_EQ(caption("SSFrame1"), kClassC.caption);
+    EXPECT_EQ(caption("SSFrame1"), kClassC.caption());
 }
 
 TEST_F(SameNetworkTabTest, VerificationIsEnabledByTheSecondNetworksFirstOctet)
