@@ -97,6 +97,7 @@ protected:
 struct Refusing
 {
     const char *box, *first; // first: a click that the box waits for, if any
+    friend void PrintTo(const Refusing &row, std::ostream *out) { *out << row.box; }
 };
 class RefusalTest : public RealBoxesTest, public ::testing::WithParamInterface<Refusing>
 {
