@@ -4,6 +4,7 @@
 #include "ui/widgets/panel_3d.hpp"
 
 #include <QCheckBox>
+#include <functional>
 
 namespace {
 
@@ -17,30 +18,20 @@ protected:
     {
         verifyAddresses({"192", "168", one, "0"}, {"192", "168", two, "0"});
     }
-    // Both networks verified, the panel on show.
-    void showPanel()
-    {
-        verify("1", "2");
-        toggleCheck();
-    }
 
-    // The three rows of a class C network 192.168.<third>.0 with the mask 255.255.255.0.
-    static QStringList rowsOf(const QString &third)
+    // The three rows of a class C network 192.168.<third>.0 with the mask 255.255.255.0; empty
+    // rows for none.
+    static QStringList rowsOf(const char *third)
     {
-        const auto rows = core::renderNetwork(
-            {"192", "168", third.toStdString(), "0"}, {"255", "255", "255", "0"});
+        if (!third)
+            return {"", "", ""};
+        const auto rows
+            = core::renderNetwork({"192", "168", third, "0"}, {"255", "255", "255", "0"});
         return {QString::fromStdString(rows.address), QString::fromStdString(rows.mask),
             QString::fromStdString(rows.result)};
     }
-    QStringList shownRows()
-    {
-        return {text("TXT_Adresse1"), text("TXT_Masque1"), text("TXT_Resultat1")};
-    }
 
-    void toggleCheck() { click("SSCHK_AffichageBinaire"); }
-    void switchNetwork() { click("CMD_AutreReseau"); }
-
-    // Which network the panel says it shows, by its captions and highlight; 0 when hidden.
+    // Which network the panel says it shows, by its captions; 0 when hidden.
     int shownNetwork()
     {
         if (find("SSPanelAffichage")->isHidden())
@@ -49,86 +40,66 @@ protected:
         const bool second = panel->caption() == "Affichage Binaire 2ème Réseau IP";
         EXPECT_EQ(find<QPushButton>("CMD_AutreReseau")->text(),
             second ? "1er Réseau IP" : "2ème Réseau IP");
-        const auto *on = find<ui::Panel3D>(second ? "SSPanel2" : "SSPanel1");
-        const auto *off = find<ui::Panel3D>(second ? "SSPanel1" : "SSPanel2");
-        EXPECT_EQ(on->captionColor(), kHighlightText);
-        EXPECT_EQ(on->backColor(), kHighlightBack);
-        EXPECT_EQ(off->captionColor(), QColor(Qt::black));
-        EXPECT_EQ(off->backColor(), kGrey);
         return second ? 2 : 1;
     }
-    // The network on show and its rows.
-    using Shown = std::pair<int, QStringList>;
-    Shown shown() { return {shownNetwork(), shownRows()}; }
-    std::int16_t flag() { return find<ui::BinaryPanel>({})->Reseau1_Affiche(); }
 };
 
-TEST_F(BinaryPanelTest, CheckingBeforeAnyVerificationShowsEmptyRows)
+// The panel, its button and the verifications in one sequence: each step shows which network,
+// with which rows (the third octet of 192.168.x.0/24, none for empty rows).
+TEST_F(BinaryPanelTest, ShowsTheStoredRowsOfTheNetworkChosen)
 {
-    toggleCheck();
-    EXPECT_EQ(shown(), Shown(1, (QStringList {"", "", ""})));
-    for (const char *name : {"SSPanel14", "SSPanel15", "SSPanel16"})
-        EXPECT_TRUE(find(name)->isVisible()) << name;
-    EXPECT_EQ(flag(), 1);
-}
-
-TEST_F(BinaryPanelTest, SwitchesBetweenTheStoredRowsOfBothNetworks)
-{
-    showPanel();
-    EXPECT_EQ(shown(), Shown(1, rowsOf("1")));
-    switchNetwork();
-    EXPECT_EQ(shown(), Shown(2, rowsOf("2")));
-    EXPECT_EQ(flag(), 0);
-    switchNetwork();
-    EXPECT_EQ(shown(), Shown(1, rowsOf("1")));
-    EXPECT_EQ(flag(), 1);
-}
-
-TEST_F(BinaryPanelTest, ATabChangeDoesNotMakeTheButtonShowTheSameNetwork)
-{
-    showPanel();
-    select(1);
-    select(0);
-    EXPECT_EQ(shownNetwork(), 1);
-    switchNetwork();
-    EXPECT_EQ(shown(), Shown(2, rowsOf("2")));
-}
-
-TEST_F(BinaryPanelTest, AVerificationKeepsTheNetworkOnShowInTheBoxes)
-{
-    showPanel();
-    verify("3", "4");
-    EXPECT_EQ(shown(), Shown(1, rowsOf("3")));
-    switchNetwork();
-    EXPECT_EQ(shown(), Shown(2, rowsOf("4")));
-
-    verify("5", "6");
-    EXPECT_EQ(shown(), Shown(2, rowsOf("6")));
-    EXPECT_EQ(flag(), 0);
-    switchNetwork();
-    EXPECT_EQ(shown(), Shown(1, rowsOf("5")));
-}
-
-TEST_F(BinaryPanelTest, UncheckingHidesAndGreysAndRecheckingShowsNetworkOne)
-{
-    showPanel();
-    switchNetwork();
-    toggleCheck();
-    EXPECT_EQ(shownNetwork(), 0);
-    for (const char *name : {"SSPanelAffichage", "SSPanel14", "SSPanel15", "SSPanel16"})
-        EXPECT_TRUE(find(name)->isHidden()) << name;
-    for (const char *name : {"SSPanel1", "SSPanel2"}) {
-        EXPECT_EQ(find<ui::Panel3D>(name)->backColor(), kGrey);
-        EXPECT_EQ(find<ui::Panel3D>(name)->captionColor(), QColor(Qt::black));
+    const auto check = [this] { click("SSCHK_AffichageBinaire"); };
+    const auto other = [this] { click("CMD_AutreReseau"); };
+    const struct
+    {
+        const char *name;
+        std::function<void()> step;
+        int network;
+        const char *rows;
+    } steps[] = {
+        {"checked before any verification", check, 1, nullptr},
+        {"the other, still empty", other, 2, nullptr},
+        {"verified: the network on show stays", [this] { verify("1", "2"); }, 2, "2"},
+        {"the other", other, 1, "1"},
+        {"back from another tab",
+            [this] {
+                select(1);
+                select(0);
+            },
+            1, "1"},
+        {"the other after a tab change", other, 2, "2"},
+        {"verified again", [this] { verify("3", "4"); }, 2, "4"},
+        {"the other again", other, 1, "3"},
+        {"verified with network 1 on show", [this] { verify("5", "6"); }, 1, "5"},
+        {"the other before unchecking", other, 2, "6"},
+        {"unchecked", check, 0, nullptr},
+        {"checked again: network 1", check, 1, "5"},
+        {"cleared", [this] { click("CMD_Effacer"); }, 0, nullptr},
+        {"checked after clearing: rows forgotten", check, 1, nullptr},
+        {"the other after clearing", other, 2, nullptr},
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.name);
+        s.step();
+        EXPECT_EQ(shownNetwork(), s.network);
+        EXPECT_EQ(find<QCheckBox>("SSCHK_AffichageBinaire")->isChecked(), s.network != 0);
+        for (const char *name : {"SSPanel14", "SSPanel15", "SSPanel16"})
+            EXPECT_EQ(find(name)->isVisible(), s.network != 0) << name;
+        // Only the network on show is highlighted.
+        for (int n = 1; n <= 2; ++n) {
+            const auto *panel = find<ui::Panel3D>(n == 1 ? "SSPanel1" : "SSPanel2");
+            EXPECT_EQ(panel->backColor(), n == s.network ? kHighlightBack : kGrey) << n;
+            EXPECT_EQ(panel->captionColor(), n == s.network ? kHighlightText : QColor(Qt::black));
+        }
+        const QStringList shown {text("TXT_Adresse1"), text("TXT_Masque1"), text("TXT_Resultat1")};
+        EXPECT_TRUE(s.network == 0 || shown == rowsOf(s.rows)) << shown.join('|').toStdString();
     }
-    EXPECT_EQ(flag(), 0);
-    toggleCheck();
-    EXPECT_EQ(shown(), Shown(1, rowsOf("1")));
 }
 
 TEST_F(BinaryPanelTest, ThePanelCoversTheFinishedScene)
 {
-    showPanel();
+    verify("1", "2");
+    click("SSCHK_AffichageBinaire");
     auto *frame = find("Frame1");
     auto *panel = find("SSPanelAffichage");
     for (const char *name : {"PICT_PC1", "PICT_PC2", "LBL_Ping", "LBL_echo"}) {
@@ -136,18 +107,6 @@ TEST_F(BinaryPanelTest, ThePanelCoversTheFinishedScene)
         QWidget *top = frame->childAt(find(name)->geometry().center());
         EXPECT_TRUE(top == panel || panel->isAncestorOf(top)) << name;
     }
-}
-
-TEST_F(BinaryPanelTest, ClearForgetsTheStoredRows)
-{
-    showPanel();
-    click("CMD_Effacer");
-    EXPECT_EQ(shownNetwork(), 0);
-    EXPECT_FALSE(find<QCheckBox>("SSCHK_AffichageBinaire")->isChecked());
-    toggleCheck();
-    EXPECT_EQ(shownRows(), (QStringList {"", "", ""}));
-    switchNetwork();
-    EXPECT_EQ(shownRows(), (QStringList {"", "", ""}));
 }
 
 } // namespace

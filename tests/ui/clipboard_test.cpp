@@ -2,9 +2,7 @@
 #include "harness.hpp"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 
@@ -61,19 +59,7 @@ protected:
     }
 };
 
-TEST_F(ClipboardTest, CtrlAThenCtrlCCopiesTheWholePlanOneLinePerSubnet)
-{
-    QListWidget *list = planSixSubnets();
-    list->setFocus();
-    list->setCurrentRow(2);
-    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(list->selectedItems().size(), 6);
-    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard(), lines({0, 1, 2, 3, 4, 5}));
-    EXPECT_TRUE(clipboard().startsWith("128.000.32.001---->128.000.63.254\n"));
-}
-
-TEST_F(ClipboardTest, CtrlCCopiesTheSelectedLinesInTheOrderShown)
+TEST_F(ClipboardTest, CtrlCCopiesTheSelectedLinesInTheOrderShownAndCtrlASelectsThemAll)
 {
     QListWidget *list = planSixSubnets();
     list->setFocus();
@@ -85,52 +71,47 @@ TEST_F(ClipboardTest, CtrlCCopiesTheSelectedLinesInTheOrderShown)
         list->visualItemRect(list->item(1)).center());
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard(), lines({1, 4}));
-}
-
-TEST_F(ClipboardTest, TheListMenuCopiesTheSelectionOrEverything)
-{
-    QListWidget *list = planSixSubnets();
-    list->setCurrentRow(3);
-    chooseFromMenu("LST_Reseau", "&Copier");
-    EXPECT_EQ(clipboard(), lines({3}));
-    chooseFromMenu("LST_Reseau", "&Tout copier");
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard(), lines({0, 1, 2, 3, 4, 5}));
 }
 
-TEST_F(ClipboardTest, StationsAndSlashAreCopiedAndStayDisplaysOnly)
+// Every result's menu copies it: the list's selection or all of it, the single results, the
+// binary panel's rows and the sum's rows of bits, each as one piece.
+TEST_F(ClipboardTest, EachResultsMenuCopiesItWhole)
 {
-    planSixSubnets();
-    click("BTN_Slash");
-    ASSERT_EQ(find<QLabel>("Slash")->text(), "/19");
-    chooseFromMenu("NbrStationsPossibles", "&Copier");
-    EXPECT_EQ(clipboard(), "8190");
-    chooseFromMenu("Slash", "&Copier");
-    EXPECT_EQ(clipboard(), "/19");
-    EXPECT_FALSE(find("NbrStationsPossibles")->isEnabled());
-}
-
-TEST_F(ClipboardTest, TheBinaryPanelRowsAreCopiedWhole)
-{
-    select(0);
+    selectTabOf("TXT_Masque1");
     verifyAddresses({"192", "168", "1", "0"}, {"10", "0", "0", "0"});
     click("SSCHK_AffichageBinaire");
-    const QString row = text("TXT_Masque1");
-    ASSERT_EQ(row.count(QLatin1Char('1')), 24) << row.toStdString(); // 255.255.255.0, as shown
-    chooseFromMenu("TXT_Masque1", "&Tout copier");
-    EXPECT_EQ(clipboard(), row);
-}
-
-TEST_F(ClipboardTest, TheBitRowsOfTheSumAreCopiedAsOneByte)
-{
-    select(2);
+    const QString maskRow = text("TXT_Masque1");
+    ASSERT_EQ(maskRow.count(QLatin1Char('1')), 24) << maskRow.toStdString(); // 255.255.255.0
+    selectTabOf("Nombre1");
     typeOver("Nombre1", "200");
     typeOver("Nombre2", "76");
-    chooseFromMenu("Bit1(5)", "&Copier");
-    EXPECT_EQ(clipboard(), "11001000");
-    chooseFromMenu("Bit2(0)", "&Copier");
-    EXPECT_EQ(clipboard(), "01001100");
-    chooseFromMenu("Bit3(7)", "&Copier");
-    EXPECT_EQ(clipboard(), "01001000");
+    selectTabOf("LST_Reseau"); // last: coming back to the tab would clear the slash
+    planSixSubnets()->setCurrentRow(3);
+    click("BTN_Slash");
+    const struct
+    {
+        const char *widget, *item;
+        QString copied;
+    } cases[] = {
+        {"LST_Reseau", "&Copier", lines({3})},
+        {"LST_Reseau", "&Tout copier", lines({0, 1, 2, 3, 4, 5})},
+        {"NbrStationsPossibles", "&Copier", "8190"}, // a box one cannot edit
+        {"Slash", "&Copier", "/19"},
+        {"TXT_Masque1", "&Tout copier", maskRow},
+        {"Bit1(5)", "&Copier", "11001000"},
+        {"Bit2(0)", "&Copier", "01001100"},
+        {"Bit3(7)", "&Copier", "01001000"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.widget);
+        selectTabOf(c.widget);
+        chooseFromMenu(c.widget, c.item);
+        EXPECT_EQ(clipboard(), c.copied);
+    }
+    EXPECT_FALSE(find("NbrStationsPossibles")->isEnabled());
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "core/same_network.hpp"
+#include "core/subnet_planning.hpp"
 #include "harness.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -91,31 +93,56 @@ protected:
     test::WindowDriver driver {window};
 };
 
-TEST_F(RealBoxesTest, ARefusalShowsOneBoxOverTheWindowThenEmptiesTheBox)
+// Every octet and number box refuses 300 the same way, and takes 255.
+struct Refusing
 {
-    driver.select(2);
+    const char *box, *first; // first: a click that the box waits for, if any
+    friend void PrintTo(const Refusing &row, std::ostream *out) { *out << row.box; }
+};
+class RefusalTest : public RealBoxesTest, public ::testing::WithParamInterface<Refusing>
+{
+};
+
+TEST_P(RefusalTest, ShowsOneBoxOverTheWindowThenEmptiesTheBox)
+{
+    driver.selectTabOf(GetParam().box);
+    if (GetParam().first)
+        driver.click(GetParam().first);
     Answerer answerer;
-    driver.typeOver("Nombre1", "300");
+    driver.typeOver(GetParam().box, "300");
     ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0].text, "La valeur doit être comprise entre 0 et 255.");
-    EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(answerer.seen[0].text, QString::fromStdString(core::rangeRefusal().text.french()));
     ASSERT_NE(answerer.seen[0].over, nullptr);
     EXPECT_EQ(answerer.seen[0].over->window(), &window);
-    EXPECT_EQ(driver.text("Nombre1"), "");
+    EXPECT_EQ(driver.text(GetParam().box), "");
     // The window has the keys again, with or without a window manager.
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 2000));
+    driver.typeOver(GetParam().box, "255");
+    EXPECT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(driver.text(GetParam().box), "255");
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, RefusalTest,
+    ::testing::Values(Refusing {"AdresseIP1(2)", nullptr}, Refusing {"masque1(3)", nullptr},
+        Refusing {"AdresseIP2(2)", nullptr}, Refusing {"Masque2(1)", nullptr},
+        Refusing {"Adresse1(2)", "SSOption1(2)"}, Refusing {"Nombre1", nullptr},
+        Refusing {"Nombre2", nullptr}),
+    [](const auto &row) {
+        return QString(row.param.box).remove(QRegularExpression("\\W")).toStdString();
+    });
 
 TEST_F(RealBoxesTest, TheClassRefusalsOwnBoxDoesNotCountAsLeavingTheAddress)
 {
-    driver.select(1);
+    driver.selectTabOf("Adresse1(0)");
     driver.click("SSOption1(0)");
     driver.box("Adresse1(0)")->setText("127");
     Answerer answerer;
     // The box takes the focus from Adresse1(2) while it is up; that must not check again.
     driver.click("Adresse1(2)");
     ASSERT_EQ(answerer.seen.size(), 1u);
-    EXPECT_EQ(answerer.seen[0].text, " La valeur doit être comprise entre 1 et 126");
+    EXPECT_EQ(answerer.seen[0].text,
+        QString::fromStdString(
+            core::Verif_ClasseAdresse(core::IpClass::A, "127")->message.text.french()));
     EXPECT_EQ(driver.text("Adresse1(0)"), "001");
 }
 

@@ -3,12 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
-#include <memory>
 
 namespace {
 
@@ -38,6 +39,7 @@ TEST(TextBox, PastesAnySizeInPlaceOfTheSelection)
         {"1234", 0, 4, ui::TextBox::kLargePaste},
     };
     for (const Paste &c : cases) {
+        SCOPED_TRACE("paste of " + std::to_string(c.clipLength));
         ui::TextBox box(c.before);
         box.setMaxLength(std::numeric_limits<int>::max()); // as every box of the windows
         const QString clip(c.clipLength, u'0');
@@ -50,11 +52,10 @@ TEST(TextBox, PastesAnySizeInPlaceOfTheSelection)
 
         QString expected = c.before;
         expected.replace(c.selectFrom, c.selectLength, clip);
-        EXPECT_EQ(box.text().size(), expected.size()) << "paste of " << c.clipLength;
-        EXPECT_TRUE(box.text() == expected) << "paste of " << c.clipLength;
+        EXPECT_EQ(box.text().size(), expected.size());
+        EXPECT_TRUE(box.text() == expected);
         EXPECT_EQ(box.cursorPosition(), c.selectFrom + c.clipLength);
-        EXPECT_EQ(box.isUndoAvailable(), c.clipLength <= ui::TextBox::kLargePaste)
-            << "paste of " << c.clipLength;
+        EXPECT_EQ(box.isUndoAvailable(), c.clipLength <= ui::TextBox::kLargePaste);
     }
 }
 
@@ -71,28 +72,33 @@ TEST(TextBox, LeavesLockedBoxesAlone)
     EXPECT_EQ(readOnly.text(), "7");
 }
 
-// The context menu's paste takes the same path as the keyboard's, hidden characters left out.
-TEST(TextBox, PastesLargeTextsFromItsContextMenuToo)
+// A large text is drawn from around its cursor, and a click lands where it is drawn: zeros, then
+// more blanks than the box shows.
+TEST(TextBox, DrawsALargeTextAroundItsCursorAndPlacesClicksThere)
 {
+    const QString text = QString(ui::TextBox::kLargePaste, u'0') + QString(1000, u' ');
     ui::TextBox box;
     box.setMaxLength(std::numeric_limits<int>::max());
+    box.setText(text);
+    box.setFocusPolicy(Qt::NoFocus); // no cursor drawn
     box.show();
-    QApplication::clipboard()->setText(QString(ui::TextBox::kLargePaste + 1, u'0') + u'\u200B');
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, {1, 1}, box.mapToGlobal(QPoint {1, 1}));
-    QApplication::sendEvent(&box, &event);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    bool triggered = false;
-    for (QAction *action : menu->actions()) {
-        if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
-            action->trigger();
-            triggered = true;
-        }
-    }
-    menu->close();
-    EXPECT_TRUE(triggered);
-    EXPECT_EQ(box.text().size(), ui::TextBox::kLargePaste + 1);
-    EXPECT_FALSE(box.isUndoAvailable());
+    const auto inked = [&box] { // any glyph drawn in the box, its frame left out
+        const QImage drawn = box.grab(box.rect().adjusted(5, 5, -5, -5)).toImage();
+        QImage blank(drawn.size(), drawn.format());
+        blank.fill(drawn.pixel(0, 0));
+        return drawn != blank;
+    };
+    EXPECT_FALSE(inked()); // the cursor at the end, among the blanks
+    const QPoint left {5, box.height() / 2};
+    QTest::mouseClick(&box, Qt::LeftButton, {}, left);
+    EXPECT_GT(box.cursorPosition(), ui::TextBox::kLargePaste);
+    box.setCursorPosition(0);
+    EXPECT_TRUE(inked());
+    QTest::mouseClick(&box, Qt::LeftButton, {}, left);
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::ShiftModifier, {box.width() - 5, left.y()});
+    EXPECT_EQ(box.selectionStart(), 0);
+    EXPECT_GT(box.selectedText().size(), 1);
+    EXPECT_LT(box.selectedText().size(), box.width());
 }
 
 // However it enters, a text keeps only what shows, folded to what the number reader reads.
@@ -153,19 +159,52 @@ TEST(TextBox, KeepsOnlyWhatShowsHoweverItEnters)
     EXPECT_FALSE(box.isUndoAvailable());
 }
 
-// A large selection goes in one piece whichever edit removes it, with no undo step behind.
+// Chooses an item of the box's context menu, by Qt's name for it.
+void chooseFromMenu(ui::TextBox &box, const char *item)
+{
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, {1, 1}, box.mapToGlobal(QPoint {1, 1}));
+    QApplication::sendEvent(&box, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction *action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == QLineEdit::tr(item))
+            action->trigger();
+    }
+    menu->close();
+}
+
+// A large selection goes in one piece whichever edit removes it, by key or from the context
+// menu, with no undo step behind; the menu's paste leaves hidden characters out too.
 TEST(TextBox, RemovesLargeSelectionsWithoutUndo)
 {
-    for (const QKeySequence &edit : {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace),
-             QKeySequence(QKeySequence::Cut), QKeySequence(Qt::Key_5)}) {
-        ui::TextBox box;
+    const QString large(ui::TextBox::kLargePaste + 1, u'0'), clip = u"7\u200B"_s;
+    const auto key = [](const QKeySequence &keys) {
+        return [keys](ui::TextBox &box) { QTest::keySequence(&box, keys); };
+    };
+    const auto menu
+        = [](const char *item) { return [item](ui::TextBox &box) { chooseFromMenu(box, item); }; };
+    const struct
+    {
+        const char *name;
+        std::function<void(ui::TextBox &)> edit;
+        const char *kept;
+        bool cut;
+    } cases[] = {{"Delete", key(Qt::Key_Delete), "12", false},
+        {"Backspace", key(Qt::Key_Backspace), "12", false},
+        {"the cut key", key(QKeySequence::Cut), "12", true}, {"5", key(Qt::Key_5), "152", false},
+        {"menu: paste", menu("&Paste"), "172", false}, {"menu: cut", menu("Cu&t"), "12", true},
+        {"menu: delete", menu("Delete"), "12", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::TextBox box("1" + large + "2");
         box.setMaxLength(std::numeric_limits<int>::max());
-        box.setText(QString(ui::TextBox::kLargePaste + 2, u'0'));
-        box.setSelection(1, static_cast<int>(ui::TextBox::kLargePaste) + 1);
-        QTest::keySequence(&box, edit);
-        EXPECT_EQ(box.text(), edit == QKeySequence(Qt::Key_5) ? "05" : "0")
-            << edit.toString().toStdString();
-        EXPECT_FALSE(box.isUndoAvailable()) << edit.toString().toStdString();
+        box.setSelection(1, static_cast<int>(large.size()));
+        box.show();
+        QApplication::clipboard()->setText(clip);
+        c.edit(box);
+        EXPECT_EQ(box.text(), c.kept);
+        EXPECT_TRUE(QApplication::clipboard()->text() == (c.cut ? large : clip));
+        EXPECT_FALSE(box.isUndoAvailable());
     }
 }
 

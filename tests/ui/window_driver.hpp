@@ -56,14 +56,14 @@ public:
         return result;
     }
 
-    // The element of a group of three options that is checked; -1 for none.
+    // The element of a group of options that is checked; -1 for none.
     [[nodiscard]] int checked(const QString &group) const
     {
-        for (int i = 0; i < 3; ++i) {
-            if (find<QAbstractButton>(element(group, i))->isChecked())
-                return i;
+        for (int i = 0;; ++i) {
+            const auto *option = window_.findChild<QAbstractButton *>(element(group, i));
+            if (!option || option->isChecked())
+                return option ? i : -1;
         }
-        return -1;
     }
     // The lines of a list box, top to bottom.
     [[nodiscard]] QStringList items(const QString &name) const
@@ -77,6 +77,15 @@ public:
 
     // Selects a tab of the main window's tab control.
     void select(int tab) const { find<QTabWidget>("SSpanel")->setCurrentIndex(tab); }
+    // Selects the tab that holds a widget.
+    void selectTabOf(const QString &name) const
+    {
+        auto *tabs = find<QTabWidget>("SSpanel");
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->widget(i)->isAncestorOf(find(name)))
+                tabs->setCurrentIndex(i);
+        }
+    }
 
     // Selects the whole text of a box and types over it, key by key.
     void typeOver(const QString &name, const QString &keys) const
@@ -86,7 +95,7 @@ public:
         target->selectAll();
         QTest::keyClicks(target, keys);
     }
-    // Types at the end of a box's text.
+    // Types at the end of a box's text ("\b" for the backspace key).
     void typeAfter(const QString &name, const QString &keys) const
     {
         QLineEdit *target = box(name);
@@ -101,13 +110,6 @@ public:
         target->setFocus();
         target->selectAll();
         QTest::keyClick(target, Qt::Key_Delete);
-    }
-    void backspace(const QString &name, int times = 1) const
-    {
-        QLineEdit *target = box(name);
-        target->end(false);
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(target, Qt::Key_Backspace);
     }
     // Clicks a widget, in its middle unless told where.
     void click(const QString &name, QPoint at = {}) const
