@@ -15,15 +15,7 @@
 
 namespace {
 
-using test::WindowTest;
-
-class PaintingTest : public WindowTest
-{
-protected:
-    PaintingTest()
-        : WindowTest(1)
-    { }
-};
+using PaintingTest = test::OnTab<1>;
 
 const std::string kGrey = "#c0c0c0";
 

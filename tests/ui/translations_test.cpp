@@ -16,13 +16,9 @@
 
 namespace {
 
-class TranslatedMenuTest : public test::WindowTest
+class TranslatedMenuTest : public test::OnTab<1>
 {
 protected:
-    TranslatedMenuTest()
-        : WindowTest(1)
-    { }
-
     // The items of the menu a right click on a widget opens; the menu is closed again.
     QStringList menuItems(const QString &name)
     {
@@ -38,19 +34,15 @@ protected:
         menu->close();
         return items;
     }
-    void planSixSubnets()
-    {
-        click("SSOption1(1)");
-        typeOver("NombreSousReseaux", "6");
-        click("CMD_Calcul");
-    }
 };
 
 // With no translation installed the program's menus are in French, its own language, and Qt's
 // in English, Qt's own.
 TEST_F(TranslatedMenuTest, MenusSpeakTheLanguageOnlyWhileItsTranslationsAreInstalled)
 {
-    planSixSubnets();
+    click("SSOption1(1)");
+    typeOver("NombreSousReseaux", "6");
+    click("CMD_Calcul");
     const QStringList ours = menuItems("LST_Reseau"), qts = menuItems("NombreSousReseaux");
     {
         const ui::Translations french("fr");
