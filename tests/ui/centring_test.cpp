@@ -3,6 +3,7 @@
 #include "ui/centring.hpp"
 
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QScreen>
 
 namespace {
@@ -44,6 +45,18 @@ TEST(CentringTest, TheSplashIsCentredWithItsFrame)
     test::SplashClock clock(splash);
     splash.Form_Load();
     expectCentredWithItsFrame(splash);
+}
+
+// A move the window gets before any window manager has framed it is not taken for the framing.
+TEST(CentringTest, AMoveBeforeTheFrameIsNotTheFrame)
+{
+    QWidget window;
+    window.setFixedSize(200, 100);
+    ui::centreOnScreen(window);
+    QMoveEvent early(window.pos(), window.pos());
+    QCoreApplication::sendEvent(&window, &early);
+    window.show();
+    expectCentredWithItsFrame(window);
 }
 
 // Larger than the screen one way or the other, it keeps its top-left corner (title bar, tabs,
