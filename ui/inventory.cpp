@@ -149,11 +149,11 @@ void Inventory::addFocus(int focus, QWidget *widget)
     focus_.emplace_back(focus, widget);
 }
 
-QWidget *Inventory::chainFocus(QWidget *after)
+void Inventory::chainFocus()
 {
     std::stable_sort(focus_.begin(), focus_.end(),
         [](const auto &a, const auto &b) { return a.first < b.first; });
-    QWidget *previous = after;
+    QWidget *previous = nullptr;
     for (const auto &[order, widget] : focus_) {
         if (!(widget->focusPolicy() & Qt::TabFocus))
             continue;
@@ -161,7 +161,6 @@ QWidget *Inventory::chainFocus(QWidget *after)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-    return previous;
 }
 
 } // namespace ui

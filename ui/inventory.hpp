@@ -71,9 +71,8 @@ public:
 
     // Records a widget that was built elsewhere but takes part in the focus order.
     void addFocus(int focus, QWidget *widget);
-    // Chains the keyboard focus from `after` through every recorded widget that takes focus,
-    // lowest first, and gives the last of the chain.
-    QWidget *chainFocus(QWidget *after);
+    // Chains the keyboard focus through every recorded widget that takes focus, lowest first.
+    void chainFocus();
 
 private:
     template <typename W>

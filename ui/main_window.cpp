@@ -30,17 +30,17 @@ MainWindow::MainWindow(MessageBoxes &messages, Pace pace, QWidget *parent)
     SSpanel_ = new TabControl(this);
     SSpanel_->setObjectName("SSpanel");
     SSpanel_->setGeometry(Twips {0, 0, 7755, 6450}.toPixels());
-    // The tab bar comes first in the focus chain, then each tab's widgets in its own order; the
-    // chain skips the tabs not shown.
-    QWidget *chained = SSpanel_;
+    // One focus order for the whole window, the tab bar first: the tabs' controls take their
+    // places in it by their numbers, and on a change of tab the focus goes to the first control of
+    // the new tab after the one it leaves.
+    inventory_.addFocus(0, SSpanel_);
     for (const TabEntry &entry : tabList()) {
-        Inventory inventory;
-        Tab *tab = entry.make({SSpanel_->addCanvas(), inventory, messages, pace_});
-        chained = inventory.chainFocus(chained);
+        Tab *tab = entry.make({SSpanel_->addCanvas(), inventory_, messages, pace_});
         if (entry.shownAtStart)
             SSpanel_->setCurrentIndex(SSpanel_->count() - 1);
         tabs_.push_back(tab);
     }
+    inventory_.chainFocus();
     // Connected once the tab shown at start is chosen: choosing it is no change of tab.
     for (Tab *tab : tabs_) {
         connect(SSpanel_, &QTabWidget::currentChanged, tab, &Tab::tabChanged);

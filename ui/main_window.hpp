@@ -8,6 +8,7 @@
 // first tab, the coupling of the two class groups of the second and the refusals of the third
 // all rest on those nested runs. Message boxes go through MessageBoxes; nothing else is global.
 
+#include "inventory.hpp"
 #include "pace.hpp"
 
 #include <QWidget>
@@ -33,6 +34,7 @@ private:
     void Form_Load();
 
     Pace pace_;
+    Inventory inventory_;
     TabControl *SSpanel_;
     std::vector<Tab *> tabs_;
 };

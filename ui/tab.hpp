@@ -13,9 +13,9 @@ class Inventory;
 class MessageBoxes;
 class Pace;
 
-// What a tab is given to build itself: the page it fills, the inventory that places its widgets
-// (the focus orders it records are the tab's own, chained after the tab bar), the message boxes
-// and the pace of its animations.
+// What a tab is given to build itself: the page it fills, the window's inventory, which places its
+// widgets and puts them in the window's one focus order by their numbers, the message boxes and
+// the pace of its animations.
 struct TabContext
 {
     QWidget *canvas;
