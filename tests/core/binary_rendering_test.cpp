@@ -1,6 +1,7 @@
 #include "core/binary_rendering.hpp"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -12,26 +13,21 @@ std::string group(const std::string &digits)
 
 TEST(OctetBinaire, ShowsTheIntegerPartCappedAtEightOnes)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"192", "1 1 0 0 0 0 0 0"},
-        {"168", "1 0 1 0 1 0 0 0"},
-        {"1", "0 0 0 0 0 0 0 1"},
-        {"10", "0 0 0 0 1 0 1 0"},
-        {"", "0 0 0 0 0 0 0 0"},
-        {" ", "0 0 0 0 0 0 0 0"},
-        {"abc", "0 0 0 0 0 0 0 0"},
-        {"-5", "0 0 0 0 0 0 0 0"},
-        {"255", "1 1 1 1 1 1 1 1"},
-        {"256", "1 1 1 1 1 1 1 1"},
-        {"999", "1 1 1 1 1 1 1 1"},
-        {"1E999", "1 1 1 1 1 1 1 1"},
-        {" 7", "0 0 0 0 0 1 1 1"},
-        {"12abc", "0 0 0 0 1 1 0 0"},
-        {"3.7", "0 0 0 0 0 0 1 1"},
-        {"0.9", "0 0 0 0 0 0 0 0"},
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"192"}, "1 1 0 0 0 0 0 0"},
+        {{"168"}, "1 0 1 0 1 0 0 0"},
+        {{"1"}, "0 0 0 0 0 0 0 1"},
+        {{"10"}, "0 0 0 0 1 0 1 0"},
+        {{" 7"}, "0 0 0 0 0 1 1 1"},
+        {{"12abc"}, "0 0 0 0 1 1 0 0"},
+        {{"3.7"}, "0 0 0 0 0 0 1 1"},
+        {{"", " ", "abc", "-5", "0.9"}, "0 0 0 0 0 0 0 0"},
+        {{"255", "256", "999", "1E999"}, "1 1 1 1 1 1 1 1"},
     };
-    for (const auto &[text, digits] : cases)
-        EXPECT_EQ(core::Octet_Binaire(text), group(digits)) << "text=\"" << text << '"';
+    for (const auto &[texts, digits] : cases) {
+        for (const std::string &text : texts)
+            EXPECT_EQ(core::Octet_Binaire(text), group(digits)) << "text=\"" << text << '"';
+    }
 }
 
 TEST(LigneBinaire, LaysDigitsAtFixedPositions)
@@ -65,25 +61,22 @@ TEST(LigneReseau, ReadsPositionsPastTheEndOfAShortRowAsZeros)
     const std::string ones = core::Ligne_Binaire({"255", "255", "255", "255"});
     const std::string zeros = core::Ligne_Binaire({"0", "0", "0", "0"});
     // The last digit of a row sits at index 74, followed by one blank.
-    const struct
-    {
-        std::size_t length;
-        core::Octets network;
-    } cases[] = {
-        {0, {"0", "0", "0", "0"}},
-        {3, {"0", "0", "0", "0"}},
-        {4, {"128", "0", "0", "0"}},
-        {20, {"255", "0", "0", "0"}},
-        {22, {"255", "0", "0", "0"}},
-        {23, {"255", "128", "0", "0"}},
-        {74, {"255", "255", "255", "254"}},
-        {75, {"255", "255", "255", "255"}},
+    const std::pair<std::vector<std::size_t>, core::Octets> cases[] = {
+        {{0, 3}, {"0", "0", "0", "0"}},
+        {{4}, {"128", "0", "0", "0"}},
+        {{20, 22}, {"255", "0", "0", "0"}},
+        {{23}, {"255", "128", "0", "0"}},
+        {{74}, {"255", "255", "255", "254"}},
+        {{75}, {"255", "255", "255", "255"}},
     };
-    for (const auto &c : cases) {
-        const std::string cut = ones.substr(0, c.length);
-        const std::string expected = core::Ligne_Binaire(c.network);
-        EXPECT_EQ(core::Ligne_Reseau(cut, ones), expected) << "address cut to " << c.length;
-        EXPECT_EQ(core::Ligne_Reseau(ones, cut), expected) << "mask cut to " << c.length;
+    for (const auto &[lengths, network] : cases) {
+        for (const std::size_t length : lengths) {
+            const std::string cut = ones.substr(0, length);
+            EXPECT_EQ(core::Ligne_Reseau(cut, ones), core::Ligne_Binaire(network))
+                << "address cut to " << length;
+            EXPECT_EQ(core::Ligne_Reseau(ones, cut), core::Ligne_Binaire(network))
+                << "mask cut to " << length;
+        }
     }
     EXPECT_EQ(core::Ligne_Reseau(std::string(76, '2'), ones), zeros);
 }

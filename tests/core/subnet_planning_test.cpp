@@ -3,6 +3,7 @@
 #include "core/subnet_planning.hpp"
 #include "tests/printers.hpp"
 
+#include <array>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -23,43 +24,37 @@ SubnetPlan planFor(const std::string &desired, IpClass ipClass, const Octets &ad
 
 TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
 {
+    // The bounds of each count of bits borrowed, and texts that read as numbers inside them.
     const struct
     {
-        const char *desired;
+        std::vector<const char *> desired;
         int bits;
         const char *octet;
         std::size_t lines;
         const char *stationsC, *stationsB, *stationsA;
     } cases[] = {
-        {"1", 2, "192", 2, "62", "16382", "4194302"},
-        {"2", 2, "192", 2, "62", "16382", "4194302"},
-        {"0.5", 2, "192", 2, "62", "16382", "4194302"},
-        {"2.5", 3, "224", 6, "30", "8190", "2097150"},
-        {"3", 3, "224", 6, "30", "8190", "2097150"},
-        {"6", 3, "224", 6, "30", "8190", "2097150"},
-        {"7", 4, "240", 14, "14", "4094", "1048574"},
-        {"14", 4, "240", 14, "14", "4094", "1048574"},
-        {"15", 5, "248", 30, "6", "2046", "524286"},
-        {"30", 5, "248", 30, "6", "2046", "524286"},
-        {"31", 6, "252", 62, "2", "1022", "262142"},
-        {"62", 6, "252", 62, "2", "1022", "262142"},
-        {"63", 7, "254", 126, "0", "510", "131070"},
-        {"12abc", 4, "240", 14, "14", "4094", "1048574"},
-        {"126", 7, "254", 126, "0", "510", "131070"},
+        {{"1", "2", "0.5"}, 2, "192", 2, "62", "16382", "4194302"},
+        {{"2.5", "3", "6"}, 3, "224", 6, "30", "8190", "2097150"},
+        {{"7", "14", "12abc"}, 4, "240", 14, "14", "4094", "1048574"},
+        {{"15", "30"}, 5, "248", 30, "6", "2046", "524286"},
+        {{"31", "62"}, 6, "252", 62, "2", "1022", "262142"},
+        {{"63", "126"}, 7, "254", 126, "0", "510", "131070"},
     };
     const Octets address {"10", "0", "0", "1"};
     for (const auto &c : cases) {
         const std::pair<IpClass, const char *> byClass[]
             = {{IpClass::C, c.stationsC}, {IpClass::B, c.stationsB}, {IpClass::A, c.stationsA}};
         for (const auto &[ipClass, stations] : byClass) {
-            SCOPED_TRACE(std::string("desired=") + c.desired + " class " + core::letter(ipClass));
-            const SubnetPlan plan = planFor(c.desired, ipClass, address);
-            EXPECT_EQ(plan.borrowedBits, c.bits);
-            EXPECT_EQ(plan.maskOctet, c.octet);
-            EXPECT_EQ(plan.caption.arguments(), std::vector {std::to_string(c.lines)});
-            EXPECT_EQ(plan.lines.size(), c.lines);
-            EXPECT_EQ(plan.stations, stations);
-            EXPECT_EQ(plan.octetIndex, static_cast<int>(ipClass) + 1);
+            for (const char *desired : c.desired) {
+                SCOPED_TRACE(std::string("desired=") + desired + " class " + core::letter(ipClass));
+                const SubnetPlan plan = planFor(desired, ipClass, address);
+                EXPECT_EQ(plan.borrowedBits, c.bits);
+                EXPECT_EQ(plan.maskOctet, c.octet);
+                EXPECT_EQ(plan.caption.arguments(), std::vector {std::to_string(c.lines)});
+                EXPECT_EQ(plan.lines.size(), c.lines);
+                EXPECT_EQ(plan.stations, stations);
+                EXPECT_EQ(plan.octetIndex, static_cast<int>(ipClass) + 1);
+            }
         }
     }
 }
@@ -168,32 +163,22 @@ TEST(VerifClasseAdresse, KeepsTheFirstOctetInsideItsClassRange)
     const struct
     {
         std::optional<IpClass> ipClass;
-        const char *octet;
-        const char *replacement; // none: accepted
+        std::vector<const char *> accepted, refused;
+        const char *replacement;
     } cases[] = {
-        {IpClass::A, "1", nullptr},
-        {IpClass::A, "126", nullptr},
-        {IpClass::A, "0", "001"},
-        {IpClass::A, "", "001"},
-        {IpClass::A, "127", "001"},
-        {IpClass::A, "126.5", "001"},
-        {IpClass::B, "128", nullptr},
-        {IpClass::B, "191", nullptr},
-        {IpClass::B, "126", "128"},
-        {IpClass::B, "127", "128"},
-        {IpClass::B, "192", "128"},
-        {IpClass::C, "192", nullptr},
-        {IpClass::C, "223", nullptr},
-        {IpClass::C, "191", "192"},
-        {IpClass::C, "224", "192"},
-        {std::nullopt, "999", nullptr},
-        {std::nullopt, "", nullptr},
+        {IpClass::A, {"1", "126"}, {"0", "", "127", "126.5"}, "001"},
+        {IpClass::B, {"128", "191"}, {"126", "127", "192"}, "128"},
+        {IpClass::C, {"192", "223"}, {"191", "224"}, "192"},
+        {std::nullopt, {"999", ""}, {}, nullptr},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(std::string("octet=\"") + c.octet + '"');
-        const auto refusal = core::Verif_ClasseAdresse(c.ipClass, c.octet);
-        EXPECT_EQ(refusal ? refusal->replacement : "accepted",
-            c.replacement ? c.replacement : "accepted");
+        for (const char *octet : c.accepted)
+            EXPECT_FALSE(core::Verif_ClasseAdresse(c.ipClass, octet)) << '"' << octet << '"';
+        for (const char *octet : c.refused) {
+            const auto refusal = core::Verif_ClasseAdresse(c.ipClass, octet);
+            ASSERT_TRUE(refusal) << '"' << octet << '"';
+            EXPECT_EQ(refusal->replacement, c.replacement) << '"' << octet << '"';
+        }
     }
 }
 
@@ -215,36 +200,25 @@ TEST(CalculSousReseaux, EveryRuleReadsATextOfAnyLengthWhole)
 
 TEST(CalculSlash, CountsTheBitsOfAMaskAndRefusesWhatIsNone)
 {
-    const struct
-    {
-        const char *m1, *m2, *m3;
-        std::optional<std::string> slash; // none: refused
-    } cases[] = {
-        {"255", "255", "224", "/27"},
-        {"255", "224", "000", "/19"},
-        {"224", "000", "000", "/11"},
-        {"254", "0", "0", "/15"},
-        {"000", "000", "000", "/8"},
-        {"", "", "", "/8"},
-        {"255", "255", "255", "/32"},
-        {"255", "192", "255", std::nullopt},
-        {"255", "0", "255", std::nullopt},
-        {"255", "100", "0", std::nullopt},
-        {"100", "255", "255", std::nullopt},
-        {"200", "0", "0", std::nullopt},
-        {"-1", "0", "0", std::nullopt},
-        {"256", "255", "0", std::nullopt},
-        {"1E999", "", "", std::nullopt},
-        {"255", "255", "0.5", std::nullopt},
+    const std::pair<std::array<const char *, 3>, const char *> accepted[] = {
+        {{"255", "255", "224"}, "/27"},
+        {{"255", "224", "000"}, "/19"},
+        {{"224", "000", "000"}, "/11"},
+        {{"254", "0", "0"}, "/15"},
+        {{"000", "000", "000"}, "/8"},
+        {{"", "", ""}, "/8"},
+        {{"255", "255", "255"}, "/32"},
     };
-    for (const auto &c : cases) {
-        const core::SlashResult result = core::Calcul_Slash(c.m1, c.m2, c.m3);
-        SCOPED_TRACE(std::string(c.m1) + "." + c.m2 + "." + c.m3);
-        if (c.slash)
-            EXPECT_EQ(std::get<std::string>(result), *c.slash);
-        else
-            EXPECT_TRUE(std::holds_alternative<core::Message>(result));
-    }
+    for (const auto &[mask, slash] : accepted)
+        EXPECT_EQ(std::get<std::string>(core::Calcul_Slash(mask[0], mask[1], mask[2])), slash)
+            << slash;
+    const std::array<const char *, 3> refused[] = {{"255", "192", "255"}, {"255", "0", "255"},
+        {"255", "100", "0"}, {"100", "255", "255"}, {"200", "0", "0"}, {"-1", "0", "0"},
+        {"256", "255", "0"}, {"1E999", "", ""}, {"255", "255", "0.5"}};
+    for (const auto &mask : refused)
+        EXPECT_TRUE(
+            std::holds_alternative<core::Message>(core::Calcul_Slash(mask[0], mask[1], mask[2])))
+            << mask[0] << "." << mask[1] << "." << mask[2];
 }
 
 } // namespace

@@ -63,8 +63,8 @@ TEST_F(BinaryPanelTest, ShowsTheStoredRowsOfTheNetworkChosen)
         {"the other", other, 1, "1"},
         {"back from another tab",
             [this] {
-                select(1);
-                select(0);
+                selectTabOf("Nombre1");
+                selectTabOf("AdresseIP1(0)");
             },
             1, "1"},
         {"the other after a tab change", other, 2, "2"},

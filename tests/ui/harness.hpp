@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/message.hpp"
+#include "core/same_network.hpp"
 #include "tests/printers.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
@@ -67,7 +68,7 @@ struct OwnMainWindow : MainWindowParts, WindowDriver
         messages.shown.clear();
         click("CMD_Verification");
         ASSERT_EQ(messages.shown.size(), 1u);
-        ASSERT_EQ(messages.shown[0].title, "Vérification");
+        ASSERT_EQ(messages.shown[0].title, core::verdict(true).title);
     }
 };
 

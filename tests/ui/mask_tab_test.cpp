@@ -93,7 +93,7 @@ TEST_F(MaskTabTest, PlansSubnets)
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(texts("smasque2"), c.mask);
         EXPECT_EQ(text("NbrStationsPossibles"), c.stations);
-        EXPECT_EQ(label("LBL_ListeReseau"), QString::number(c.subnets) + " réseaux possibles");
+        EXPECT_TRUE(label("LBL_ListeReseau").contains(QString::number(c.subnets)));
         ASSERT_EQ(lines().size(), c.subnets);
         EXPECT_EQ(lines().front(), c.first);
         EXPECT_EQ(lines().back(), c.last);
