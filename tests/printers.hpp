@@ -23,7 +23,7 @@ inline void PrintTo(const Message &message, std::ostream *out)
 } // namespace core
 
 #ifdef QT_CORE_LIB
-#include <QStringList>
+#include <QString>
 
 inline std::ostream &operator<<(std::ostream &out, const QString &text)
 {
@@ -32,14 +32,5 @@ inline std::ostream &operator<<(std::ostream &out, const QString &text)
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList &texts, std::ostream *out)
-{
-    *out << '{';
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        *out << (i ? ", " : "");
-        PrintTo(texts[i], out);
-    }
-    *out << '}';
 }
 #endif

@@ -16,19 +16,24 @@ namespace {
 struct CommandLineCase
 {
     QStringList arguments;
-    QString start; // of the text printed
+    QString start; // of the text printed; none where the program goes on to its windows
     int status;
 };
 
-TEST(CommandLine, AnswersHelpVersionAndMistakes)
+// Whatever is answered is answered before a screen is opened: Qt would otherwise take -h as the
+// style's name, and the program would go on to its windows with no application for them.
+TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAScreen)
 {
     const CommandLineCase cases[] = {
+        {{"resomar"}, {}, 0},
+        {{"resomar", "-display", ":1"}, {}, 0},
         {{"resomar", "--help"}, "Utilisation : resomar [options]\n", 0},
         {{"resomar", "-h"}, "Utilisation : resomar [options]\n", 0},
         {{"resomar", "--version"}, "Resomar " RESOMAR_VERSION "\n", 0},
-        {{"resomar", "-v"}, "Resomar " RESOMAR_VERSION "\n", 0},
+        {{"resomar", "-platform", "offscreen", "-v"}, "Resomar " RESOMAR_VERSION "\n", 0},
         {{"resomar", "--nosuch", "--help"}, "Utilisation : resomar [options]\n", 0},
         {{"resomar", "--nosuch"}, "resomar : option inconnue : --nosuch\n", 1},
+        {{"resomar", "--helpful"}, "resomar : option inconnue : --helpful\n", 1},
         {{"resomar", "-style", "-h"}, "resomar : il manque la valeur de l'option -style\n", 1},
         {{"resomar", "--display", "--version"},
             "resomar : il manque la valeur de l'option --display\n", 1},
@@ -41,12 +46,19 @@ TEST(CommandLine, AnswersHelpVersionAndMistakes)
     };
     for (const CommandLineCase &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        std::vector<QByteArray> bytes;
+        std::vector<char *> argv;
+        for (const QString &argument : c.arguments)
+            argv.push_back(bytes.emplace_back(argument.toLocal8Bit()).data());
+        EXPECT_EQ(
+            app::asksOnlyForText(static_cast<int>(argv.size()), argv.data()), !c.start.isEmpty());
         const auto answer = app::answerCommandLine(c.arguments);
-        ASSERT_TRUE(answer);
-        EXPECT_TRUE(answer->text.startsWith(c.start)) << answer->text;
-        EXPECT_EQ(answer->status, c.status);
+        ASSERT_EQ(answer.has_value(), !c.start.isEmpty());
+        if (answer) {
+            EXPECT_TRUE(answer->text.startsWith(c.start)) << answer->text;
+            EXPECT_EQ(answer->status, c.status);
+        }
     }
-    EXPECT_FALSE(app::answerCommandLine({"resomar"}));
 }
 
 TEST(CommandLine, HelpListsEveryOptionOfTheProgram)
@@ -55,32 +67,6 @@ TEST(CommandLine, HelpListsEveryOptionOfTheProgram)
     EXPECT_TRUE(help.contains("  -h, --help  ")) << help;
     EXPECT_TRUE(help.contains("  -v, --version  ")) << help;
     EXPECT_TRUE(help.contains("-platform")) << help;
-}
-
-// Whatever is answered is answered before a screen is opened: Qt would otherwise take -h as the
-// style's name, and the program would go on to its windows with no application for them.
-TEST(CommandLine, WhatIsAnsweredNeedsNoScreen)
-{
-    const struct
-    {
-        std::vector<const char *> arguments;
-        bool textOnly;
-    } cases[] = {
-        {{"resomar"}, false},
-        {{"resomar", "--help"}, true},
-        {{"resomar", "-platform", "offscreen", "-v"}, true},
-        {{"resomar", "--version"}, true},
-        {{"resomar", "--helpful"}, true},
-        {{"resomar", "-style", "-h"}, true},
-        {{"resomar", "-display", ":1"}, false},
-    };
-    for (const auto &c : cases) {
-        std::vector<char *> argv;
-        for (const char *argument : c.arguments)
-            argv.push_back(const_cast<char *>(argument));
-        EXPECT_EQ(app::asksOnlyForText(static_cast<int>(argv.size()), argv.data()), c.textOnly)
-            << c.arguments.back();
-    }
 }
 
 // Sets or unsets an environment variable for one test, and puts it back.
