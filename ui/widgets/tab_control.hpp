@@ -18,6 +18,10 @@ public:
     // Adds a tab, its caption still empty, and gives its canvas ("canvasN" for the Nth tab, from
     // 0).
     QWidget *addCanvas();
+    [[nodiscard]] QWidget *canvas(int tab) const
+    {
+        return canvases_.at(static_cast<std::size_t>(tab));
+    }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
