@@ -3,7 +3,6 @@
 #include "access_keys.hpp"
 #include "centring.hpp"
 #include "identity.hpp"
-#include "inventory.hpp"
 #include "tab.hpp"
 #include "ui/widgets/tab_control.hpp"
 
