@@ -102,7 +102,7 @@ TEST(TextBox, DrawsALargeTextAroundItsCursorAndPlacesClicksThere)
 }
 
 // However it enters, a text keeps only what shows, folded to what the number reader reads.
-enum class Way { Typed, Composed, Pasted, Dropped };
+enum class Way { Typed, Composed, Pasted, Dropped, MiddleClicked };
 
 void enter(ui::TextBox &box, Way way, const QString &text)
 {
@@ -113,6 +113,8 @@ void enter(ui::TextBox &box, Way way, const QString &text)
     QInputMethodEvent composed;
     composed.setCommitString(text);
     QApplication::clipboard()->setText(text);
+    QMouseEvent middle(QEvent::MouseButtonRelease, {1, 1}, box.mapToGlobal(QPoint(1, 1)),
+        Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
     switch (way) {
     case Way::Typed: // a key per character, as an input method or xdotool types them
         for (const char32_t c : text.toUcs4()) {
@@ -130,6 +132,11 @@ void enter(ui::TextBox &box, Way way, const QString &text)
     case Way::Dropped:
         QApplication::sendEvent(&box, &enter);
         QApplication::sendEvent(&box, &drop);
+        break;
+    case Way::MiddleClicked: // X11's selection, which only a real X screen has (ui.middle_click)
+        QApplication::clipboard()->clear(); // the selection, not the clipboard
+        QApplication::clipboard()->setText(text, QClipboard::Selection);
+        QApplication::sendEvent(&box, &middle);
     }
 }
 
@@ -139,7 +146,10 @@ TEST(TextBox, KeepsOnlyWhatShowsHoweverItEnters)
         {u"1\0 9\r2"_s, "1 92"}, {u"\uFF11\uFF19\uFF12"_s, "192"}, {u"\t1\n"_s, "\t1\n"},
         {u"1\uFE0F9\u0301\u034F\uFE002\U000E0100"_s, "192"}, {u"1\u20289\u20292"_s, "1 9 2"},
         {u"\u0661\u0669\u0662"_s, "192"}, {u"\U0001D7CF\u0968"_s, "12"}};
-    for (const Way way : {Way::Typed, Way::Composed, Way::Pasted, Way::Dropped}) {
+    std::vector ways {Way::Typed, Way::Composed, Way::Pasted, Way::Dropped};
+    if (QApplication::clipboard()->supportsSelection())
+        ways.push_back(Way::MiddleClicked);
+    for (const Way way : ways) {
         for (const auto &[entered, kept] : cases) {
             if (way == Way::Typed && entered.contains(u'\t'))
                 continue; // the tab and return keys move the focus and validate
