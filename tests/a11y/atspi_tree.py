@@ -30,7 +30,7 @@ RANGE_REFUSAL = "La valeur doit être comprise entre 0 et 255."
 SAME = "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux."
 
 failures = []
-name_events = []
+renamed = set()  # the names objects took, as name-change events told them
 
 
 def check(condition, message):
@@ -61,7 +61,7 @@ def wait_for(what, condition, timeout=TIMEOUT):
 def on_name_change(event):
     # Qt's event names the object, not its new name: read it now, while it is fresh.
     try:
-        name_events.append((event.source.getRoleName(), event.source.name))
+        renamed.add(event.source.name)
     except GLib.Error:
         pass
 
@@ -107,16 +107,12 @@ def show(tab_list, tab):
     wait_for(f"the tab {tab.name}", lambda: tab_list.name == tab.name)  # named after it
 
 
-def renamed(name):
-    return any(new == name for _, new in name_events)
-
-
 def forget_events(window):
     """Drops the events received so far. The program's events reach us in the order it sent
     them, so once a call to it has been answered, those sent before are here."""
     window.name
     pump()
-    name_events.clear()
+    renamed.clear()
 
 
 def pump():
@@ -146,14 +142,13 @@ def type_over(node, keys):
     subprocess.run(["xdotool", "type", "--delay", "20", keys], check=True)
 
 
-def message_box(app, title, text):
-    """The message box on show titled title whose text is text."""
-    shown = windows(app)
-    return next((w for w in shown if w.name == title and find(w, pyatspi.ROLE_LABEL, text)), None)
-
-
-def close(app, window):
-    """Presses the box's OK button, as a screen reader user would, and waits for it to go."""
+def close_box(app, title, text):
+    """Waits for the message box titled title whose text is text, presses its OK button, as a
+    screen reader user would, and waits for it to go."""
+    window = wait_for(
+        f"a message box '{text}'",
+        lambda: next((w for w in windows(app) if w.name == title and find(w, pyatspi.ROLE_LABEL, text)), None),
+    )
     ok = find(window, pyatspi.ROLE_PUSH_BUTTON, "OK")
     check(ok is not None, "a message box without its OK button")
     press(ok)
@@ -228,13 +223,13 @@ def run(process):
     forget_events(window)
     type_over(octet, "192")
     wait_for(f"a caption '{classe_c}'", lambda: classe_c in captions(window))
-    wait_for(f"a name-change event to '{classe_c}'", lambda: renamed(classe_c))
+    wait_for(f"a name-change event to '{classe_c}'", lambda: classe_c in renamed)
     type_over(octet, "10")  # 10.0.0.0 with its class mask, for the verification below
 
     # A refusal: the text of its message box is in the tree.
     second = find(window, pyatspi.ROLE_TEXT, "2ème réseau, adresse, octet 1")
     type_over(second, "300")
-    close(app, wait_for("the refusal's message box", lambda: message_box(app, "Erreur de saisie", RANGE_REFUSAL)))
+    close_box(app, "Erreur de saisie", RANGE_REFUSAL)
 
     # The verification: the echo label's change, then the verdict's box.
     type_over(second, "10")
@@ -244,8 +239,8 @@ def run(process):
     wait_for("the verification enabled", lambda: verification.getState().contains(pyatspi.STATE_ENABLED))
     forget_events(window)
     click(verification)
-    close(app, wait_for("the verdict's message box", lambda: message_box(app, "Vérification", SAME)))
-    check(renamed("Echo Reply"), "no name-change event to 'Echo Reply'")
+    close_box(app, "Vérification", SAME)
+    check("Echo Reply" in renamed, "no name-change event to 'Echo Reply'")
     check(find(window, pyatspi.ROLE_LABEL, "Echo Reply"), "no label 'Echo Reply' on show")
 
     # The binary panel: its captions, and its caption following the network on show.
@@ -257,7 +252,7 @@ def run(process):
     forget_events(window)
     press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Afficher l'autre réseau en binaire"))
     switched = "Affichage Binaire 2ème Réseau IP"
-    wait_for(f"a name-change event to '{switched}'", lambda: renamed(switched))
+    wait_for(f"a name-change event to '{switched}'", lambda: switched in renamed)
 
 
 if __name__ == "__main__":
