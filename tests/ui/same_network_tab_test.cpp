@@ -77,32 +77,25 @@ protected:
 TEST_F(SameNetworkTabTest, TypingAFirstOctetGivesItsClassAndDefaultMask)
 {
     // Keystroke by keystroke over the 0 of the start, then whole octets typed over; an octet of
-    // no class empties the mask the class before it wrote.
-    const std::pair<const char *, const ClassView &> steps[]
-        = {{"1", kClassA}, {"9", kClassA}, {"1", kClassB}, {"192", kClassC}, {"127", kNoClass},
-            {"128", kClassB}, {"126", kClassA}, {"223", kClassC}, {"224", kNoClass},
-            {"10", kClassA}, {"7", kClassA}, {"0", kNoClass}, {"x", kNoClass}};
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        if (i == 0 || i > 2)
-            typeOver("AdresseIP1(0)", steps[i].first);
-        else
-            typeAfter("AdresseIP1(0)", steps[i].first);
-        SCOPED_TRACE(steps[i].first);
-        expectClass(1, steps[i].second);
+    // no class empties the mask the class before it wrote, and a class's mask replaces another's.
+    const struct
+    {
+        const char *keys;
+        bool after; // typed at the end of the box's text, else over it
+        const ClassView &view;
+    } steps[] = {{"1", false, kClassA}, {"9", true, kClassA}, {"1", true, kClassB},
+        {"192", false, kClassC}, {"\b", true, kClassA}, {"127", false, kNoClass},
+        {"128", false, kClassB}, {"126", false, kClassA}, {"223", false, kClassC},
+        {"224", false, kNoClass}, {"10", false, kClassA}, {"7", false, kClassA},
+        {"0", false, kNoClass}, {"x", false, kNoClass}};
+    for (const auto &s : steps) {
+        s.after ? typeAfter("AdresseIP1(0)", s.keys) : typeOver("AdresseIP1(0)", s.keys);
+        SCOPED_TRACE(text("AdresseIP1(0)").toStdString());
+        expectClass(1, s.view);
     }
+    typeAfter("AdresseIP2(0)", "1"); // "01", in the second network
+    expectClass(2, kClassA);
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(SameNetworkTabTest, TwoCharactersDoNotEmptyTheMaskFirst)
-{
-    typeOver("AdresseIP1(0)", "192");
-    typeAfter("AdresseIP1(0)", "\b");
-    EXPECT_EQ(text("AdresseIP1(0)"), "19");
-    expectClass(1, kClassA); // (1) no longer locked from class C
-
-    erase("AdresseIP2(0)");
-    typeAfter("AdresseIP2(0)", "01");
-    EXPECT_EQ(caption("SSFrame3"), kClassA.caption());
 }
 
 // A refused address octet (the refusal itself: RefusalTest) empties its network's mask, which its
@@ -128,18 +121,6 @@ TEST_F(SameNetworkTabTest, ARefusedOctetLeavesTheMaskToTheClass)
     }
     typeOver("masque1(3)", "300");
     EXPECT_EQ(caption("SSFrame1"), kClassC.caption());
-}
-
-TEST_F(SameNetworkTabTest, VerificationIsEnabledByTheSecondNetworksFirstOctet)
-{
-    typeNetwork(1, kAddress1, kMask24);
-    EXPECT_FALSE(find("CMD_Verification")->isEnabled());
-    typeOver("AdresseIP2(1)", "5");
-    EXPECT_FALSE(find("CMD_Verification")->isEnabled());
-    typeOver("AdresseIP2(0)", "1");
-    EXPECT_TRUE(find("CMD_Verification")->isEnabled());
-    typeOver("AdresseIP2(0)", "0");
-    EXPECT_TRUE(find("CMD_Verification")->isEnabled());
 }
 
 // The wiring of the verdict, against 192.168.1.0/24; the core's tables hold the other pairs.
@@ -179,17 +160,11 @@ TEST_F(SameNetworkTabTest, VerifiesUnderTheBusyPointerThenShowsTheScene)
             EXPECT_EQ(find<ui::LineShape>("LINE_Retour")->color(), QColor(0, 0, 255));
         }
     }
-}
-
-TEST_F(SameNetworkTabTest, AnyOctetChangeHidesTheFinishedScene)
-{
-    verify(kAddress1, kMask24);
-    ASSERT_TRUE(scene(true));
-    typeAfter("Masque2(3)", "0");
+    typeAfter("Masque2(3)", "0"); // any octet's change hides the finished scene
     EXPECT_TRUE(scene(false));
 }
 
-TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerification)
+TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerificationTillTheSecondNetwork)
 {
     verify(kAddress1, kMask24);
     messages.shown.clear();
@@ -202,6 +177,14 @@ TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerification)
     EXPECT_FALSE(find("CMD_Verification")->isEnabled());
     EXPECT_TRUE(scene(false));
     EXPECT_TRUE(messages.shown.empty());
+
+    // Then the second network's first octet alone enables the verification, for good.
+    for (const auto &[name, keys, enables] :
+        {std::tuple {"AdresseIP1(0)", "10", false}, {"AdresseIP2(1)", "5", false},
+            {"AdresseIP2(0)", "1", true}, {"AdresseIP2(0)", "0", true}}) {
+        typeOver(name, keys);
+        EXPECT_EQ(find("CMD_Verification")->isEnabled(), enables) << name << " " << keys;
+    }
 }
 
 } // namespace
