@@ -29,26 +29,23 @@ class SameNetworkTabTest : public test::OnTab<0>
 protected:
     QString caption(const QString &frame) { return find<ui::Frame3D>(frame)->caption(); }
 
-    // Types a network the way a user does: each address octet over its box, then the mask octets
-    // the class left editable ("" erases); locked mask boxes must already hold the wanted octet.
-    void typeNetwork(int network, const QStringList &address, const QStringList &mask)
-    {
-        const QString addressArray = network == 1 ? "AdresseIP1" : "AdresseIP2";
-        const QString maskArray = network == 1 ? "masque1" : "Masque2";
-        for (int i = 0; i < 4; ++i)
-            typeOver(element(addressArray, i), address[i].isEmpty() ? "\b" : address[i]);
-        for (int i = 0; i < 4; ++i) {
-            const QString name = element(maskArray, i);
-            if (box(name)->isEnabled())
-                typeOver(name, mask[i].isEmpty() ? "\b" : mask[i]);
-            ASSERT_EQ(text(name), mask[i]) << name.toStdString();
-        }
-    }
-
+    // Types 192.168.1.0/24 then the second network the way a user does, and verifies them: each
+    // address octet over its box, then the mask octets the class left editable ("" erases);
+    // locked mask boxes must already hold the wanted octet.
     void verify(const QStringList &address2, const QStringList &mask2)
     {
-        typeNetwork(1, kAddress1, kMask24);
-        typeNetwork(2, address2, mask2);
+        for (const auto &[address, mask, addressArray, maskArray] :
+            {std::tuple {kAddress1, kMask24, "AdresseIP1", "masque1"},
+                {address2, mask2, "AdresseIP2", "Masque2"}}) {
+            for (int i = 0; i < 4; ++i)
+                typeOver(element(addressArray, i), address[i].isEmpty() ? "\b" : address[i]);
+            for (int i = 0; i < 4; ++i) {
+                const QString name = element(maskArray, i);
+                if (box(name)->isEnabled())
+                    typeOver(name, mask[i].isEmpty() ? "\b" : mask[i]);
+                ASSERT_EQ(text(name), mask[i]) << name.toStdString();
+            }
+        }
         messages.shown.clear();
         click("CMD_Verification");
     }
