@@ -2,8 +2,6 @@
 #include "core/octet_rules.hpp"
 #include "core/same_network.hpp"
 #include "harness.hpp"
-#include "ui/binary_panel.hpp"
-#include "ui/widgets/panel_3d.hpp"
 
 #include <QRegularExpression>
 #include <random>
@@ -125,14 +123,6 @@ protected:
         }
         // Second tab: both class groups select the same class.
         EXPECT_EQ(checked("SSOption1"), checked("SSOption2")) << "the class groups disagree";
-        // The binary panel shows the rows of the network its caption names.
-        if (!find("SSPanelAffichage")->isHidden()) {
-            const bool second = find<ui::Panel3D>("SSPanelAffichage")->caption().contains("2ème");
-            const ui::BinaryPanel &panel = *window.findChild<ui::BinaryPanel *>();
-            EXPECT_EQ(text("TXT_Resultat1").toStdString(),
-                second ? panel.Resultat_Reseau2() : panel.Resultat_Reseau1());
-            EXPECT_EQ(panel.Reseau1_Affiche(), second ? 0 : 1) << "disagrees with the caption";
-        }
         // Third tab: the rows follow the numbers, and the result follows the rows.
         for (const auto &[number, bits] : {std::pair {"Nombre1", "Bit1"}, {"Nombre2", "Bit2"}}) {
             const std::string typed = text(number).toStdString();
