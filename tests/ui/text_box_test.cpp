@@ -14,25 +14,23 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-struct Paste
-{
-    QString before;
-    int selectFrom, selectLength; // a cursor when selectLength is 0
-    qsizetype clipLength;
-};
-
 // A paste of any size puts the clipboard's text in place of the selection, or at the cursor,
 // and leaves the cursor after it; only the large ones leave no undo step behind.
 TEST(TextBox, PastesAnySizeInPlaceOfTheSelection)
 {
-    const Paste cases[] = {
+    const struct
+    {
+        QString before;
+        int selectFrom, selectLength; // a cursor when selectLength is 0
+        qsizetype clipLength;
+    } cases[] = {
         {"12", 1, 0, 10},
         {"12", 1, 0, ui::TextBox::kLargePaste + 1},
         {"1234", 1, 2, ui::TextBox::kLargePaste + 1},
         {"", 0, 0, 3 * ui::TextBox::kLargePaste},
         {"1234", 0, 4, ui::TextBox::kLargePaste},
     };
-    for (const Paste &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE("paste of " + std::to_string(c.clipLength));
         ui::TextBox box(c.before);
         box.setMaxLength(std::numeric_limits<int>::max()); // as every box of the windows
