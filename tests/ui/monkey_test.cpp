@@ -44,12 +44,8 @@ protected:
             return QString(100'000, QChar('9'));
         if (pick == 1)
             return QString(50'000, QChar(' ')) + "42";
-        if (pick < 20) {
-            QString digits;
-            for (int i = below(4); i >= 0; --i)
-                digits += QChar('0' + below(10));
-            return digits;
-        }
+        if (pick < 20) // one to four digits, leading zeros and all
+            return QString::number(10'000 + below(10'000)).right(1 + below(4));
         return kinds[below(kinds.size())];
     }
 
