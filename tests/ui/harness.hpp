@@ -92,25 +92,16 @@ struct OwnMainWindow : MainWindowParts, WindowDriver
 };
 
 // The fixture: a main window shown off screen and active, on the given tab.
-class WindowTest : public ::testing::Test, protected OwnMainWindow
+template <int Tab> class OnTab : public ::testing::Test, protected OwnMainWindow
 {
 protected:
-    explicit WindowTest(int tab)
+    OnTab()
     {
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        select(tab);
+        select(Tab);
     }
-};
-
-// The fixture on a tab chosen at compile time.
-template <int Tab> class OnTab : public WindowTest
-{
-protected:
-    OnTab()
-        : WindowTest(Tab)
-    { }
 };
 
 } // namespace test
