@@ -6,12 +6,11 @@
 
 namespace {
 
-// Results leave the window through the clipboard: the subnet list by keyboard and by its menu,
-// the single results and the binary rows by their right-click menus.
 using ClipboardTest = test::OnTab<1>;
 
-// Every result's menu copies it: the list's selection or all of it, the single results, the
-// binary panel's rows and the sum's rows of bits, each as one piece; then the list's keys.
+// Results leave the window through the clipboard, each whole: by every result's right-click menu
+// (the list's selection or all of it, the single results, the binary panel's rows and the sum's
+// rows of bits), then by the list's Ctrl+C and Ctrl+A.
 TEST_F(ClipboardTest, EachResultsMenuAndTheListsKeysCopyItWhole)
 {
     QApplication::clipboard()->clear();
