@@ -18,6 +18,7 @@ TEST_F(BinarySumTabTest, AndsTheTwoNumbers)
     } cases[] = {
         {"200", "100", "1 1 0 0 1 0 0 0", "0 1 1 0 0 1 0 0", "0 1 0 0 0 0 0 0", "64"},
         {"abc", "7", "0 0 0 0 0 0 0 0", "0 0 0 0 0 1 1 1", "0 0 0 0 0 0 0 0", "0"},
+        {"200", "-", "1 1 0 0 1 0 0 0", "0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0", "0"}, // a lone minus
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.one) + " & " + c.two);
@@ -30,20 +31,25 @@ TEST_F(BinarySumTabTest, AndsTheTwoNumbers)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(BinarySumTabTest, AnUntouchedNumberCountsAsZeros)
+TEST_F(BinarySumTabTest, AnUntouchedNumberCountsAsZerosAndTheResultBoxIsOverwritten)
 {
     typeOver("Nombre1", "5");
     EXPECT_EQ(bits("Bit1"), "0 0 0 0 0 1 0 1");
     EXPECT_EQ(texts("Bit2", 8), (QStringList {"", " ", " ", " ", " ", " ", " ", " "}));
     EXPECT_EQ(sum(), "0 0 0 0 0 0 0 0 = 0");
+    typeOver("Nombre3", "99"); // until the next change of a number
+    EXPECT_EQ(bits("Bit3"), "0 0 0 0 0 0 0 0");
+    typeOver("Nombre2", "1");
+    EXPECT_EQ(text("Nombre3"), "1");
 }
 
 // A refused number (the refusal itself: RefusalTest) and a deleted one leave their row empty.
 TEST_F(BinarySumTabTest, ARefusedOrDeletedNumberEmptiesItsRow)
 {
     typeOver("Nombre2", "255");
-    for (const auto &[number, row, keys, boxes] : {std::tuple {"Nombre1", "Bit1", "12\b\b", 0u},
-             {"Nombre1", "Bit1", "256", 1u}, {"Nombre2", "Bit2", "256", 1u}}) {
+    for (const auto &[number, row, keys, boxes] :
+        {std::tuple {"Nombre1", "Bit1", "12\b\b", 0u}, {"Nombre1", "Bit1", "256", 1u},
+            {"Nombre2", "Bit2", "256", 1u}, {"Nombre1", "Bit1", "-5", 1u}}) {
         SCOPED_TRACE(std::string(number) + " " + keys);
         messages.shown.clear();
         typeOver(number, keys);
@@ -51,25 +57,6 @@ TEST_F(BinarySumTabTest, ARefusedOrDeletedNumberEmptiesItsRow)
         EXPECT_EQ(texts(row, 8), QStringList(8, QString()));
         EXPECT_EQ(sum(), "0 0 0 0 0 0 0 0 = 0");
     }
-}
-
-TEST_F(BinarySumTabTest, ALoneMinusReadsZeroAndMinusFiveIsRefused)
-{
-    typeOver("Nombre1", "-");
-    EXPECT_EQ(bits("Bit1"), "0 0 0 0 0 0 0 0");
-    EXPECT_TRUE(messages.shown.empty());
-    typeAfter("Nombre1", "5");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(text("Nombre1"), "");
-}
-
-TEST_F(BinarySumTabTest, TheResultBoxIsOverwrittenByTheNextChange)
-{
-    typeOver("Nombre1", "3");
-    typeOver("Nombre3", "99");
-    EXPECT_EQ(bits("Bit3"), "0 0 0 0 0 0 0 0");
-    typeOver("Nombre2", "1");
-    EXPECT_EQ(text("Nombre3"), "1");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "context_menu.hpp"
 #include "core/message.hpp"
 #include "core/same_network.hpp"
 #include "tests/printers.hpp"
@@ -13,6 +14,24 @@
 #include <vector>
 
 namespace test {
+
+// Right-clicks a widget and chooses an item of the menu that opens, by its text before any
+// shortcut.
+inline void chooseFromMenu(QWidget *widget, const QString &item)
+{
+    rightClick(widget);
+    QMenu *menu = openMenu();
+    ASSERT_NE(menu, nullptr) << "no menu on " << widget->objectName().toStdString();
+    QAction *chosen = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == item)
+            chosen = action;
+    }
+    menu->close();
+    ASSERT_NE(chosen, nullptr) << "no " << item.toStdString();
+    ASSERT_TRUE(chosen->isEnabled()) << item.toStdString();
+    chosen->trigger();
+}
 
 // Records every message box instead of showing it; onShow lets a test look at the window while
 // the box would be up.
@@ -73,25 +92,16 @@ struct OwnMainWindow : MainWindowParts, WindowDriver
 };
 
 // The fixture: a main window shown off screen and active, on the given tab.
-class WindowTest : public ::testing::Test, protected OwnMainWindow
+template <int Tab> class OnTab : public ::testing::Test, protected OwnMainWindow
 {
 protected:
-    explicit WindowTest(int tab)
+    OnTab()
     {
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        select(tab);
+        select(Tab);
     }
-};
-
-// The fixture on a tab chosen at compile time.
-template <int Tab> class OnTab : public WindowTest
-{
-protected:
-    OnTab()
-        : WindowTest(Tab)
-    { }
 };
 
 } // namespace test

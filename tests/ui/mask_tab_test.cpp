@@ -11,10 +11,6 @@ protected:
     QString label(const QString &name) { return find<QLabel>(name)->text(); }
     QStringList lines() { return items("LST_Reseau"); }
     bool visible(const QString &name) { return !find(name)->isHidden(); }
-    static core::Message missing()
-    {
-        return std::get<core::AddressMissing>(core::Calcul_SousReseaux("6", {}, {}, {})).message;
-    }
 };
 
 TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
@@ -58,16 +54,20 @@ TEST_F(MaskTabTest, EitherGroupSetsTheWholeTabForTheClass)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(MaskTabTest, ChoosingTheMaskClassKeepsCalculEnabledWhenACountWasTyped)
+TEST_F(MaskTabTest, TheMaskClassKeepsCalculForATypedCountAndTheSelectedOptionRunsNothing)
 {
     click("SSOption1(0)");
     typeOver("NombreSousReseaux", "6");
     click("SSOption2(1)");
     EXPECT_EQ(text("NombreSousReseaux"), "");
     EXPECT_TRUE(find("CMD_Calcul")->isEnabled());
+    typeOver("Adresse1(3)", "7");
+    click("SSOption1(1)");
+    click("SSOption2(1)");
+    EXPECT_EQ(text("Adresse1(3)"), "7");
 }
 
-TEST_F(MaskTabTest, PlansSubnets)
+TEST_F(MaskTabTest, PlansSubnetsAndKeepsTheLastPlanThroughAChangeOfTabAndRefusedCounts)
 {
     const struct
     {
@@ -100,13 +100,14 @@ TEST_F(MaskTabTest, PlansSubnets)
         click("BTN_Slash");
         EXPECT_EQ(label("Slash"), c.slash);
     }
-}
-
-TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
-{
-    click("SSOption1(1)");
-    typeOver("NombreSousReseaux", "6");
-    click("CMD_Calcul");
+    // Back from another tab: the class's own mask again, the last plan kept.
+    selectTabOf("Nombre1");
+    selectTabOf("NombreSousReseaux");
+    EXPECT_EQ(texts("smasque2"), (QStringList {"255", "000", "000", "000"}));
+    EXPECT_EQ(text("NbrStationsPossibles"), "65534");
+    EXPECT_EQ(lines().size(), 254);
+    EXPECT_TRUE(visible("LST_Reseau"));
+    // Counts outside 1 to 254 are refused, and the box emptied.
     for (const char *count : {"", "0", "255"}) {
         messages.shown.clear();
         if (*count)
@@ -119,7 +120,7 @@ TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
             std::vector {
                 std::get<core::CountRefused>(core::Calcul_SousReseaux("0", {}, {}, {})).message});
         EXPECT_EQ(text("NombreSousReseaux"), "");
-        EXPECT_EQ(lines().size(), 6) << "the last plan stays";
+        EXPECT_EQ(lines().size(), 254) << "the last plan stays";
         EXPECT_TRUE(visible("LBL_ListeReseau"));
     }
 }
@@ -129,6 +130,7 @@ TEST_F(MaskTabTest, RefusesCountsOutsideOneTo254)
 TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
 {
     EXPECT_FALSE(find("CMD_Calcul")->isEnabled());
+    const auto missing = std::get<core::AddressMissing>(core::Calcul_SousReseaux("6", {}, {}, {}));
     for (const auto &[empty, refused] : {std::pair {"", true}, {"Adresse1(1)", true},
              {"Adresse1(2)", true}, {"Adresse1(3)", false}}) {
         SCOPED_TRACE(empty);
@@ -140,42 +142,32 @@ TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
         typeOver("NombreSousReseaux", "6");
         messages.shown.clear();
         click("CMD_Calcul");
-        EXPECT_EQ(
-            messages.shown, refused ? std::vector {missing()} : std::vector<core::Message> {});
+        EXPECT_EQ(messages.shown,
+            refused ? std::vector {missing.message} : std::vector<core::Message> {});
         EXPECT_EQ(lines().isEmpty(), refused);
         EXPECT_TRUE(visible("LST_Reseau"));
     }
 }
 
-// The range of the class chosen (class A's: the next test).
-TEST_F(MaskTabTest, KeepsTheFirstOctetInItsClassRange)
-{
-    click("SSOption1(1)");
-    typeOver("Adresse1(0)", "128");
-    click("Adresse1(3)");
-    EXPECT_TRUE(messages.shown.empty());
-    typeOver("Adresse1(0)", "127");
-    click("Adresse1(3)");
-    EXPECT_EQ(
-        messages.shown, std::vector {core::Verif_ClasseAdresse(core::IpClass::B, "127")->message});
-    EXPECT_EQ(text("Adresse1(0)"), "128");
-}
-
+// The first octet's class range is checked on leaving an address box, by mouse or by keyboard.
 TEST_F(MaskTabTest, LeavingAnAddressBoxChecksTheClassUnlessFocusGoesToAnotherWindow)
 {
-    click("SSOption1(0)");
+    click("SSOption1(1)");
+    const core::Message refusal = core::Verif_ClasseAdresse(core::IpClass::B, "127")->message;
     for (const Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::TabFocusReason,
              Qt::BacktabFocusReason, Qt::ShortcutFocusReason, Qt::MenuBarFocusReason,
              Qt::OtherFocusReason, Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
         SCOPED_TRACE(reason);
         // To a message box or another window: no check.
         const bool checks = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        box("Adresse1(0)")->setText("127"); // outside class A's 1 to 126
-        box("Adresse1(2)")->setFocus(Qt::TabFocusReason);
         messages.shown.clear();
-        box("NombreSousReseaux")->setFocus(reason);
-        EXPECT_EQ(messages.shown.size(), checks ? 1u : 0u);
-        EXPECT_EQ(text("Adresse1(0)"), checks ? "001" : "127");
+        for (const char *first : {"128", "127"}) { // class B's first, then one below
+            box("Adresse1(0)")->setText(first);
+            box("Adresse1(2)")->setFocus(Qt::TabFocusReason);
+            box("NombreSousReseaux")->setFocus(reason);
+        }
+        EXPECT_EQ(messages.shown, checks ? std::vector {refusal} : std::vector<core::Message> {});
+        EXPECT_EQ(text("Adresse1(0)"), checks ? "128" : "127");
     }
 }
 
@@ -195,28 +187,6 @@ TEST_F(MaskTabTest, EveryMaskEditClearsTheSlash)
     EXPECT_EQ(messages.shown,
         std::vector {std::get<core::Message>(core::Calcul_Slash("255", "0", "255"))});
     EXPECT_EQ(label("Slash"), "");
-}
-
-TEST_F(MaskTabTest, ReturningToTheTabRestoresTheDefaultMaskButKeepsThePlan)
-{
-    click("SSOption1(1)");
-    typeOver("NombreSousReseaux", "6");
-    click("CMD_Calcul");
-    selectTabOf("Nombre1");
-    selectTabOf("NombreSousReseaux");
-    EXPECT_EQ(texts("smasque2"), (QStringList {"255", "255", "000", "000"}));
-    EXPECT_EQ(text("NbrStationsPossibles"), "8190");
-    EXPECT_EQ(lines().size(), 6);
-    EXPECT_TRUE(visible("LST_Reseau"));
-}
-
-TEST_F(MaskTabTest, ClickingTheSelectedOptionRunsNothing)
-{
-    click("SSOption1(1)");
-    typeOver("Adresse1(3)", "7");
-    click("SSOption1(1)");
-    click("SSOption2(1)");
-    EXPECT_EQ(text("Adresse1(3)"), "7");
 }
 
 } // namespace

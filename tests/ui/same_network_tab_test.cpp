@@ -29,26 +29,23 @@ class SameNetworkTabTest : public test::OnTab<0>
 protected:
     QString caption(const QString &frame) { return find<ui::Frame3D>(frame)->caption(); }
 
-    // Types a network the way a user does: each address octet over its box, then the mask octets
-    // the class left editable ("" erases); locked mask boxes must already hold the wanted octet.
-    void typeNetwork(int network, const QStringList &address, const QStringList &mask)
-    {
-        const QString addressArray = network == 1 ? "AdresseIP1" : "AdresseIP2";
-        const QString maskArray = network == 1 ? "masque1" : "Masque2";
-        for (int i = 0; i < 4; ++i)
-            typeOver(element(addressArray, i), address[i].isEmpty() ? "\b" : address[i]);
-        for (int i = 0; i < 4; ++i) {
-            const QString name = element(maskArray, i);
-            if (box(name)->isEnabled())
-                typeOver(name, mask[i].isEmpty() ? "\b" : mask[i]);
-            ASSERT_EQ(text(name), mask[i]) << name.toStdString();
-        }
-    }
-
+    // Types 192.168.1.0/24 then the second network the way a user does, and verifies them: each
+    // address octet over its box, then the mask octets the class left editable ("" erases);
+    // locked mask boxes must already hold the wanted octet.
     void verify(const QStringList &address2, const QStringList &mask2)
     {
-        typeNetwork(1, kAddress1, kMask24);
-        typeNetwork(2, address2, mask2);
+        for (const auto &[address, mask, addressArray, maskArray] :
+            {std::tuple {kAddress1, kMask24, "AdresseIP1", "masque1"},
+                {address2, mask2, "AdresseIP2", "Masque2"}}) {
+            for (int i = 0; i < 4; ++i)
+                typeOver(element(addressArray, i), address[i].isEmpty() ? "\b" : address[i]);
+            for (int i = 0; i < 4; ++i) {
+                const QString name = element(maskArray, i);
+                if (box(name)->isEnabled())
+                    typeOver(name, mask[i].isEmpty() ? "\b" : mask[i]);
+                ASSERT_EQ(text(name), mask[i]) << name.toStdString();
+            }
+        }
         messages.shown.clear();
         click("CMD_Verification");
     }
@@ -77,32 +74,25 @@ protected:
 TEST_F(SameNetworkTabTest, TypingAFirstOctetGivesItsClassAndDefaultMask)
 {
     // Keystroke by keystroke over the 0 of the start, then whole octets typed over; an octet of
-    // no class empties the mask the class before it wrote.
-    const std::pair<const char *, const ClassView &> steps[]
-        = {{"1", kClassA}, {"9", kClassA}, {"1", kClassB}, {"192", kClassC}, {"127", kNoClass},
-            {"128", kClassB}, {"126", kClassA}, {"223", kClassC}, {"224", kNoClass},
-            {"10", kClassA}, {"7", kClassA}, {"0", kNoClass}, {"x", kNoClass}};
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        if (i == 0 || i > 2)
-            typeOver("AdresseIP1(0)", steps[i].first);
-        else
-            typeAfter("AdresseIP1(0)", steps[i].first);
-        SCOPED_TRACE(steps[i].first);
-        expectClass(1, steps[i].second);
+    // no class empties the mask the class before it wrote, and a class's mask replaces another's.
+    const struct
+    {
+        const char *keys;
+        bool after; // typed at the end of the box's text, else over it
+        const ClassView &view;
+    } steps[] = {{"1", false, kClassA}, {"9", true, kClassA}, {"1", true, kClassB},
+        {"192", false, kClassC}, {"\b", true, kClassA}, {"127", false, kNoClass},
+        {"128", false, kClassB}, {"126", false, kClassA}, {"223", false, kClassC},
+        {"224", false, kNoClass}, {"10", false, kClassA}, {"7", false, kClassA},
+        {"0", false, kNoClass}, {"x", false, kNoClass}};
+    for (const auto &s : steps) {
+        s.after ? typeAfter("AdresseIP1(0)", s.keys) : typeOver("AdresseIP1(0)", s.keys);
+        SCOPED_TRACE(text("AdresseIP1(0)").toStdString());
+        expectClass(1, s.view);
     }
+    typeAfter("AdresseIP2(0)", "1"); // "01", in the second network
+    expectClass(2, kClassA);
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(SameNetworkTabTest, TwoCharactersDoNotEmptyTheMaskFirst)
-{
-    typeOver("AdresseIP1(0)", "192");
-    typeAfter("AdresseIP1(0)", "\b");
-    EXPECT_EQ(text("AdresseIP1(0)"), "19");
-    expectClass(1, kClassA); // (1) no longer locked from class C
-
-    erase("AdresseIP2(0)");
-    typeAfter("AdresseIP2(0)", "01");
-    EXPECT_EQ(caption("SSFrame3"), kClassA.caption());
 }
 
 // A refused address octet (the refusal itself: RefusalTest) empties its network's mask, which its
@@ -128,18 +118,6 @@ TEST_F(SameNetworkTabTest, ARefusedOctetLeavesTheMaskToTheClass)
     }
     typeOver("masque1(3)", "300");
     EXPECT_EQ(caption("SSFrame1"), kClassC.caption());
-}
-
-TEST_F(SameNetworkTabTest, VerificationIsEnabledByTheSecondNetworksFirstOctet)
-{
-    typeNetwork(1, kAddress1, kMask24);
-    EXPECT_FALSE(find("CMD_Verification")->isEnabled());
-    typeOver("AdresseIP2(1)", "5");
-    EXPECT_FALSE(find("CMD_Verification")->isEnabled());
-    typeOver("AdresseIP2(0)", "1");
-    EXPECT_TRUE(find("CMD_Verification")->isEnabled());
-    typeOver("AdresseIP2(0)", "0");
-    EXPECT_TRUE(find("CMD_Verification")->isEnabled());
 }
 
 // The wiring of the verdict, against 192.168.1.0/24; the core's tables hold the other pairs.
@@ -179,17 +157,11 @@ TEST_F(SameNetworkTabTest, VerifiesUnderTheBusyPointerThenShowsTheScene)
             EXPECT_EQ(find<ui::LineShape>("LINE_Retour")->color(), QColor(0, 0, 255));
         }
     }
-}
-
-TEST_F(SameNetworkTabTest, AnyOctetChangeHidesTheFinishedScene)
-{
-    verify(kAddress1, kMask24);
-    ASSERT_TRUE(scene(true));
-    typeAfter("Masque2(3)", "0");
+    typeAfter("Masque2(3)", "0"); // any octet's change hides the finished scene
     EXPECT_TRUE(scene(false));
 }
 
-TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerification)
+TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerificationTillTheSecondNetwork)
 {
     verify(kAddress1, kMask24);
     messages.shown.clear();
@@ -202,6 +174,14 @@ TEST_F(SameNetworkTabTest, ClearLeavesZerosEmptyMasksAndNoVerification)
     EXPECT_FALSE(find("CMD_Verification")->isEnabled());
     EXPECT_TRUE(scene(false));
     EXPECT_TRUE(messages.shown.empty());
+
+    // Then the second network's first octet alone enables the verification, for good.
+    for (const auto &[name, keys, enables] :
+        {std::tuple {"AdresseIP1(0)", "10", false}, {"AdresseIP2(1)", "5", false},
+            {"AdresseIP2(0)", "1", true}, {"AdresseIP2(0)", "0", true}}) {
+        typeOver(name, keys);
+        EXPECT_EQ(find("CMD_Verification")->isEnabled(), enables) << name << " " << keys;
+    }
 }
 
 } // namespace

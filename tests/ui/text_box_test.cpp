@@ -1,10 +1,9 @@
+#include "harness.hpp"
 #include "ui/widgets/text_box.hpp"
 
-#include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QImage>
-#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <functional>
@@ -15,30 +14,23 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-void pasteWithKeyboard(QWidget *box)
-{
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-}
-
-struct Paste
-{
-    QString before;
-    int selectFrom, selectLength; // a cursor when selectLength is 0
-    qsizetype clipLength;
-};
-
 // A paste of any size puts the clipboard's text in place of the selection, or at the cursor,
 // and leaves the cursor after it; only the large ones leave no undo step behind.
 TEST(TextBox, PastesAnySizeInPlaceOfTheSelection)
 {
-    const Paste cases[] = {
+    const struct
+    {
+        QString before;
+        int selectFrom, selectLength; // a cursor when selectLength is 0
+        qsizetype clipLength;
+    } cases[] = {
         {"12", 1, 0, 10},
         {"12", 1, 0, ui::TextBox::kLargePaste + 1},
         {"1234", 1, 2, ui::TextBox::kLargePaste + 1},
         {"", 0, 0, 3 * ui::TextBox::kLargePaste},
         {"1234", 0, 4, ui::TextBox::kLargePaste},
     };
-    for (const Paste &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE("paste of " + std::to_string(c.clipLength));
         ui::TextBox box(c.before);
         box.setMaxLength(std::numeric_limits<int>::max()); // as every box of the windows
@@ -48,7 +40,7 @@ TEST(TextBox, PastesAnySizeInPlaceOfTheSelection)
             box.setSelection(c.selectFrom, c.selectLength);
         else
             box.setCursorPosition(c.selectFrom);
-        pasteWithKeyboard(&box);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
 
         QString expected = c.before;
         expected.replace(c.selectFrom, c.selectLength, clip);
@@ -62,14 +54,13 @@ TEST(TextBox, PastesAnySizeInPlaceOfTheSelection)
 TEST(TextBox, LeavesLockedBoxesAlone)
 {
     QApplication::clipboard()->setText(QString(ui::TextBox::kLargePaste + 1, u'0'));
-    ui::TextBox locked("7");
-    locked.setEnabled(false);
-    pasteWithKeyboard(&locked);
-    ui::TextBox readOnly("7");
-    readOnly.setReadOnly(true);
-    pasteWithKeyboard(&readOnly);
-    EXPECT_EQ(locked.text(), "7");
-    EXPECT_EQ(readOnly.text(), "7");
+    for (const bool disabled : {true, false}) {
+        ui::TextBox box("7");
+        box.setEnabled(!disabled);
+        box.setReadOnly(!disabled);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), "7") << (disabled ? "disabled" : "read-only");
+    }
 }
 
 // A large text is drawn from around its cursor, and a click lands where it is drawn: zeros, then
@@ -127,7 +118,7 @@ void enter(ui::TextBox &box, Way way, const QString &text)
         QApplication::sendEvent(&box, &composed);
         break;
     case Way::Pasted:
-        pasteWithKeyboard(&box);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         break;
     case Way::Dropped:
         QApplication::sendEvent(&box, &enter);
@@ -169,20 +160,6 @@ TEST(TextBox, KeepsOnlyWhatShowsHoweverItEnters)
     EXPECT_FALSE(box.isUndoAvailable());
 }
 
-// Chooses an item of the box's context menu, by Qt's name for it.
-void chooseFromMenu(ui::TextBox &box, const char *item)
-{
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, {1, 1}, box.mapToGlobal(QPoint {1, 1}));
-    QApplication::sendEvent(&box, &event);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    for (QAction *action : menu->actions()) {
-        if (action->text().section(u'\t', 0, 0) == QLineEdit::tr(item))
-            action->trigger();
-    }
-    menu->close();
-}
-
 // A large selection goes in one piece whichever edit removes it, by key or from the context
 // menu, with no undo step behind; the menu's paste leaves hidden characters out too.
 TEST(TextBox, RemovesLargeSelectionsWithoutUndo)
@@ -191,8 +168,9 @@ TEST(TextBox, RemovesLargeSelectionsWithoutUndo)
     const auto key = [](const QKeySequence &keys) {
         return [keys](ui::TextBox &box) { QTest::keySequence(&box, keys); };
     };
-    const auto menu
-        = [](const char *item) { return [item](ui::TextBox &box) { chooseFromMenu(box, item); }; };
+    const auto menu = [](const char *item) {
+        return [item](ui::TextBox &box) { test::chooseFromMenu(&box, QLineEdit::tr(item)); };
+    };
     const struct
     {
         const char *name;
