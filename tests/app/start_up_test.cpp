@@ -20,9 +20,9 @@ struct CommandLineCase
     int status;
 };
 
-// Whatever is answered is answered before a screen is opened: Qt would otherwise take -h as the
-// style's name, and the program would go on to its windows with no application for them.
-TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAScreen)
+// Where nothing is printed the program goes on to its windows. Whether it needs a screen for that
+// is the same reading: the command line's fuzz target checks it for every argument vector.
+TEST(CommandLine, AnswersHelpVersionAndMistakes)
 {
     const CommandLineCase cases[] = {
         {{"resomar"}, {}, 0},
@@ -46,12 +46,6 @@ TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAScreen)
     };
     for (const CommandLineCase &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        std::vector<QByteArray> bytes;
-        std::vector<char *> argv;
-        for (const QString &argument : c.arguments)
-            argv.push_back(bytes.emplace_back(argument.toLocal8Bit()).data());
-        EXPECT_EQ(
-            app::asksOnlyForText(static_cast<int>(argv.size()), argv.data()), !c.start.isEmpty());
         const auto answer = app::answerCommandLine(c.arguments);
         ASSERT_EQ(answer.has_value(), !c.start.isEmpty());
         if (answer) {
