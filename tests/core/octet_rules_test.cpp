@@ -1,4 +1,3 @@
-#include "core/binary_sum.hpp"
 #include "core/message.hpp"
 #include "core/octet_rules.hpp"
 #include "tests/printers.hpp"
@@ -13,21 +12,6 @@ using core::MaskSteps;
 using core::SetCaption;
 using core::SetMaskLocked;
 using core::SetMaskText;
-
-// A binary sum's operand is a byte like an octet: Verif_Nombre applies the same rule.
-TEST(VerifOctet, AcceptsZeroTo255AndNonNumbersOnly)
-{
-    for (const char *text :
-        {"0", "255", "", " ", "abc", "0abc", "12abc", "254.9", "3.5", "1E2", "&HFF", "-", "."}) {
-        EXPECT_TRUE(core::Verif_Octet(text)) << "text=\"" << text << '"';
-        EXPECT_TRUE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
-    }
-    for (const char *text :
-        {"256", "300", "255.5", "-1", "-0.5", "-5", "1E999", "&H100", "99999999999999999999"}) {
-        EXPECT_FALSE(core::Verif_Octet(text)) << "text=\"" << text << '"';
-        EXPECT_FALSE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
-    }
-}
 
 TEST(ClasseAdresse, FollowsTheClassesOfEveryCourse)
 {
