@@ -30,19 +30,6 @@ TEST(OctetBinaire, ShowsTheIntegerPartCappedAtEightOnes)
     }
 }
 
-TEST(LigneBinaire, LaysDigitsAtFixedPositions)
-{
-    const std::string row = core::Ligne_Binaire({"255", "0", "170", "1"});
-    ASSERT_EQ(row.size(), core::kRowLength);
-    // Digit j of octet k sits at 1-based position 4 + 19k + 2j; every other position is a blank.
-    const std::string octets[] = {"11111111", "00000000", "10101010", "00000001"};
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        const std::size_t k = i / 19, offset = i % 19;
-        const bool digit = offset >= 3 && (offset - 3) % 2 == 0;
-        EXPECT_EQ(row[i], digit ? octets[k][(offset - 3) / 2] : ' ') << "position " << i + 1;
-    }
-}
-
 TEST(LigneReseau, AndsTheAddressWithTheMask)
 {
     const auto rows = core::renderNetwork({"192", "168", "1", "10"}, {"255", "255", "255", "0"});
