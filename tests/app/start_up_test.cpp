@@ -13,18 +13,16 @@
 
 namespace {
 
-struct CommandLineCase
-{
-    QStringList arguments;
-    QString start; // of the text printed; none where the program goes on to its windows
-    int status;
-};
-
 // Where nothing is printed the program goes on to its windows. Whether it needs a screen for that
 // is the same reading: the command line's fuzz target checks it for every argument vector.
 TEST(CommandLine, AnswersHelpVersionAndMistakes)
 {
-    const CommandLineCase cases[] = {
+    const struct
+    {
+        QStringList arguments;
+        QString start; // of the text printed; none where the program goes on to its windows
+        int status;
+    } cases[] = {
         {{"resomar"}, {}, 0},
         {{"resomar", "-display", ":1"}, {}, 0},
         {{"resomar", "--help"}, "Utilisation : resomar [options]\n", 0},
@@ -44,7 +42,7 @@ TEST(CommandLine, AnswersHelpVersionAndMistakes)
             "resomar : option inconnue : -nosuch\n", 1},
         {{"resomar", "--\x1b[2J\u009b"}, "resomar : option inconnue : --\\x1b[2J\\x9b\n", 1},
     };
-    for (const CommandLineCase &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const auto answer = app::answerCommandLine(c.arguments);
         ASSERT_EQ(answer.has_value(), !c.start.isEmpty());
@@ -58,9 +56,8 @@ TEST(CommandLine, AnswersHelpVersionAndMistakes)
 TEST(CommandLine, HelpListsEveryOptionOfTheProgram)
 {
     const QString help = app::answerCommandLine({"resomar", "--help"})->text;
-    EXPECT_TRUE(help.contains("  -h, --help  ")) << help;
-    EXPECT_TRUE(help.contains("  -v, --version  ")) << help;
-    EXPECT_TRUE(help.contains("-platform")) << help;
+    for (const char *option : {"  -h, --help  ", "  -v, --version  ", "-platform"})
+        EXPECT_TRUE(help.contains(option)) << help;
 }
 
 // Sets or unsets an environment variable for one test, and puts it back.
