@@ -5,12 +5,6 @@
 
 namespace {
 
-// "1 1 0 0 0 0 0 0" style digits as the octet group they make.
-std::string group(const std::string &digits)
-{
-    return "   " + digits + " ";
-}
-
 // The digits of every accepted number are checked by the binary sum's fuzz target, which reads
 // them through Conversion_Binaire; here the group they make, and what no octet box keeps.
 TEST(OctetBinaire, ShowsTheIntegerPartCappedAtEightOnes)
@@ -22,7 +16,7 @@ TEST(OctetBinaire, ShowsTheIntegerPartCappedAtEightOnes)
     };
     for (const auto &[texts, digits] : cases) {
         for (const std::string &text : texts)
-            EXPECT_EQ(core::Octet_Binaire(text), group(digits)) << "text=\"" << text << '"';
+            EXPECT_EQ(core::Octet_Binaire(text), "   " + digits + " ") << "text=\"" << text << '"';
     }
 }
 

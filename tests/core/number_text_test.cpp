@@ -8,19 +8,13 @@
 
 namespace {
 
-struct Reading
-{
-    std::string text;
-    double value;
-};
-
 const double tiny = std::numeric_limits<double>::denorm_min();
 
 // Past the largest double a text reads as an infinity, between zero and the smallest double as
 // that double.
 TEST(LeadingNumber, ReadsTheNumberATextStartsWith)
 {
-    const Reading cases[] = {
+    const std::pair<std::string, double> cases[] = {
         {"", 0}, {" ", 0}, {"abc", 0}, {"0abc", 0}, {"12abc", 12}, {"12.5", 12.5}, {"-3", -3},
         {"+7", 7}, {"2 5", 25}, {" \t\n42", 42}, {"1 2 . 5", 12.5}, {".5", 0.5}, {"5.", 5},
         {"-", 0}, {".", 0}, {"-.", 0}, {"1E3", 1000}, {"1e3", 1000}, {"2.5E-1", 0.25},
@@ -41,7 +35,7 @@ TEST(LeadingNumber, ReadsTheNumberATextStartsWith)
 TEST(LeadingNumber, ReadsLongTextsExactlyAsTheirDigitsAndExponentSay)
 {
     const std::string zeros(100'010, '0');
-    const Reading cases[] = {
+    const std::pair<std::string, double> cases[] = {
         {"0." + zeros + "1e100015", 10000},
         {"0." + zeros + "1E100011", 1},
         {"-0." + zeros + "25e100012", -25},
