@@ -110,7 +110,7 @@ TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskCl
     EXPECT_EQ(plan.lines.front(), "128.0.32.001---->128.0.63.254");
 }
 
-// Which of its three answers the planning gives: the count is checked before the address.
+// Which of its three answers the planning gives; the fuzz target checks every count refused.
 TEST(CalculSousReseaux, AnswersARefusedCountAMissingAddressOrAPlan)
 {
     enum Kind { CountRefused, AddressMissing, Plan }; // SubnetResult's alternatives in order
@@ -121,8 +121,6 @@ TEST(CalculSousReseaux, AnswersARefusedCountAMissingAddressOrAPlan)
         std::vector<Octets> addresses;
         std::vector<const char *> counts;
     } cases[] = {
-        {CountRefused, IpClass::A, {{"", "", "", ""}},
-            {"", "0", "-3", "255", "abc", "1E999", "300"}},
         // Above 126, a class C network is left subnets of one address and no station.
         {CountRefused, IpClass::C, {{"192", "0", "0", "1"}},
             {"126.5", "127", "200", "254", "254.9"}},
