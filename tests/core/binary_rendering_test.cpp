@@ -5,55 +5,27 @@
 
 namespace {
 
-// "1 1 0 0 0 0 0 0" style digits as the octet group they make.
-std::string group(const std::string &digits)
-{
-    return "   " + digits + " ";
-}
-
+// The digits of every accepted number are checked by the binary sum's fuzz target, which reads
+// them through Conversion_Binaire; here the group they make, and what no octet box keeps.
 TEST(OctetBinaire, ShowsTheIntegerPartCappedAtEightOnes)
 {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"192"}, "1 1 0 0 0 0 0 0"},
-        {{"168"}, "1 0 1 0 1 0 0 0"},
-        {{"1"}, "0 0 0 0 0 0 0 1"},
-        {{"10"}, "0 0 0 0 1 0 1 0"},
-        {{" 7"}, "0 0 0 0 0 1 1 1"},
-        {{"12abc"}, "0 0 0 0 1 1 0 0"},
-        {{"3.7"}, "0 0 0 0 0 0 1 1"},
         {{"", " ", "abc", "-5", "0.9"}, "0 0 0 0 0 0 0 0"},
         {{"255", "256", "999", "1E999"}, "1 1 1 1 1 1 1 1"},
     };
     for (const auto &[texts, digits] : cases) {
         for (const std::string &text : texts)
-            EXPECT_EQ(core::Octet_Binaire(text), group(digits)) << "text=\"" << text << '"';
-    }
-}
-
-TEST(LigneBinaire, LaysDigitsAtFixedPositions)
-{
-    const std::string row = core::Ligne_Binaire({"255", "0", "170", "1"});
-    ASSERT_EQ(row.size(), core::kRowLength);
-    // Digit j of octet k sits at 1-based position 4 + 19k + 2j; every other position is a blank.
-    const std::string octets[] = {"11111111", "00000000", "10101010", "00000001"};
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        const std::size_t k = i / 19, offset = i % 19;
-        const bool digit = offset >= 3 && (offset - 3) % 2 == 0;
-        EXPECT_EQ(row[i], digit ? octets[k][(offset - 3) / 2] : ' ') << "position " << i + 1;
+            EXPECT_EQ(core::Octet_Binaire(text), "   " + digits + " ") << "text=\"" << text << '"';
     }
 }
 
 TEST(LigneReseau, AndsTheAddressWithTheMask)
 {
     const auto rows = core::renderNetwork({"192", "168", "1", "10"}, {"255", "255", "255", "0"});
-    EXPECT_EQ(rows.address,
-        group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
-            + group("0 0 0 0 1 0 1 0"));
-    EXPECT_EQ(rows.result,
-        group("1 1 0 0 0 0 0 0") + group("1 0 1 0 1 0 0 0") + group("0 0 0 0 0 0 0 1")
-            + group("0 0 0 0 0 0 0 0"));
-    EXPECT_EQ(rows.result.size(), core::kRowLength);
-    EXPECT_EQ(rows.mask.size(), core::kRowLength);
+    EXPECT_EQ(rows.address, core::Ligne_Binaire({"192", "168", "1", "10"}));
+    EXPECT_EQ(rows.mask, core::Ligne_Binaire({"255", "255", "255", "0"}));
+    EXPECT_EQ(rows.result, core::Ligne_Binaire({"192", "168", "1", "0"}));
 }
 
 TEST(LigneReseau, ReadsPositionsPastTheEndOfAShortRowAsZeros)

@@ -1,4 +1,3 @@
-#include "core/binary_sum.hpp"
 #include "core/message.hpp"
 #include "core/octet_rules.hpp"
 #include "tests/printers.hpp"
@@ -13,21 +12,6 @@ using core::MaskSteps;
 using core::SetCaption;
 using core::SetMaskLocked;
 using core::SetMaskText;
-
-// A binary sum's operand is a byte like an octet: Verif_Nombre applies the same rule.
-TEST(VerifOctet, AcceptsZeroTo255AndNonNumbersOnly)
-{
-    for (const char *text :
-        {"0", "255", "", " ", "abc", "0abc", "12abc", "254.9", "3.5", "1E2", "&HFF", "-", "."}) {
-        EXPECT_TRUE(core::Verif_Octet(text)) << "text=\"" << text << '"';
-        EXPECT_TRUE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
-    }
-    for (const char *text :
-        {"256", "300", "255.5", "-1", "-0.5", "-5", "1E999", "&H100", "99999999999999999999"}) {
-        EXPECT_FALSE(core::Verif_Octet(text)) << "text=\"" << text << '"';
-        EXPECT_FALSE(core::Verif_Nombre(text)) << "text=\"" << text << '"';
-    }
-}
 
 TEST(ClasseAdresse, FollowsTheClassesOfEveryCourse)
 {
@@ -105,31 +89,21 @@ TEST(FirstCharacterRule, EmptiesAndUnlocksTheMaskForAnyOneCharacter)
         EXPECT_TRUE(core::firstCharacterRule(text).empty()) << "text=\"" << text << '"';
 }
 
-TEST(ClassStep, CaptionsTheClassAndWritesItsMask)
+// A first octet of a class captions it, then writes its mask; one of none empties the mask as a
+// class typed anew does.
+TEST(ClassStep, CaptionsTheClassAndWritesItsMaskOrEmptiesIt)
 {
-    const struct
-    {
-        const char *text, *caption;
-        std::array<std::string, 4> mask;
-    } cases[] = {
-        {"12abc", "Adresse IP - Type classe A", {"255", "0", "0", "0"}},
-        {"126", "Adresse IP - Type classe A", {"255", "0", "0", "0"}},
-        {"191", "Adresse IP - Type classe B", {"255", "255", "0", "0"}},
-        {"223", "Adresse IP - Type classe C", {"255", "255", "255", "0"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string("text=\"") + c.text + '"');
-        const Group group = Group {}.apply(core::classStep(c.text));
-        EXPECT_EQ(group.caption, c.caption);
-        EXPECT_EQ(group.texts, c.mask);
-        EXPECT_TRUE(group.locked[0]);
+    const std::pair<const char *, std::optional<IpClass>> cases[]
+        = {{"12abc", IpClass::A}, {"126", IpClass::A}, {"191", IpClass::B}, {"223", IpClass::C},
+            {"", std::nullopt}, {"0", std::nullopt}, {"abc", std::nullopt}, {"-5", std::nullopt},
+            {"127", std::nullopt}, {"224", std::nullopt}, {"255", std::nullopt}};
+    for (const auto &[text, ipClass] : cases) {
+        MaskSteps expected
+            = ipClass ? core::Masque_Classe(*ipClass) : core::firstCharacterRule("0");
+        if (ipClass)
+            expected.insert(expected.begin(), SetCaption {core::classCaption(ipClass)});
+        EXPECT_EQ(core::classStep(text), expected) << "text=\"" << text << '"';
     }
-}
-
-TEST(ClassStep, EmptiesAndUnlocksTheMaskWithoutAClass)
-{
-    for (const char *text : {"", "0", "abc", "-5", "127", "224", "255"})
-        EXPECT_EQ(core::classStep(text), core::firstCharacterRule("0")) << "text=\"" << text << '"';
 }
 
 } // namespace

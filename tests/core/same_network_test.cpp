@@ -8,17 +8,6 @@ namespace {
 
 using core::Octets;
 
-struct Pair
-{
-    Octets address, mask;
-};
-
-bool sameNetwork(const Pair &one, const Pair &two)
-{
-    return core::Meme_Reseau(core::renderNetwork(one.address, one.mask).result,
-        core::renderNetwork(two.address, two.mask).result);
-}
-
 TEST(VerifCoherence, FindsTheFirstOctetOutOfLineWithItsMask)
 {
     const struct
@@ -55,19 +44,20 @@ TEST(MemeReseau, ComparesNetworksEachCutByItsOwnMask)
 {
     const struct
     {
-        Pair one, two;
+        Octets address1, mask1, address2, mask2;
         bool same;
     } cases[] = {
-        {{{"10", "0", "0", "0"}, {"255", "0", "0", "0"}},
-            {{"10", "20", "0", "0"}, {"255", "255", "0", "0"}}, false},
-        {{{"", "", "", ""}, {"", "", "", ""}}, {{"0", "0", "0", "0"}, {" ", " ", " ", " "}}, true},
-        {{{"10", "0", "3", "0"}, {"255", "0", "255", "0"}},
-            {{"10", "9", "3", "7"}, {"255", "0", "255", "0"}}, true},
+        {{"10", "0", "0", "0"}, {"255", "0", "0", "0"}, {"10", "20", "0", "0"},
+            {"255", "255", "0", "0"}, false},
+        {{"", "", "", ""}, {"", "", "", ""}, {"0", "0", "0", "0"}, {" ", " ", " ", " "}, true},
+        {{"10", "0", "3", "0"}, {"255", "0", "255", "0"}, {"10", "9", "3", "7"},
+            {"255", "0", "255", "0"}, true},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(sameNetwork(c.one, c.two), c.same)
-            << c.one.address[0] << "." << c.one.address[1] << "." << c.one.address[2] << " vs "
-            << c.two.address[1];
+        EXPECT_EQ(core::Meme_Reseau(core::renderNetwork(c.address1, c.mask1).result,
+                      core::renderNetwork(c.address2, c.mask2).result),
+            c.same)
+            << testing::PrintToString(c.address1) << " vs " << testing::PrintToString(c.address2);
 }
 
 } // namespace

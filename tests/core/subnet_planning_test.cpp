@@ -39,12 +39,16 @@ TEST(CalculSousReseaux, BorrowsTheFewestBitsThatCoverTheCount)
         {{"15", "30"}, 5, "248", 30, "6", "2046", "524286"},
         {{"31", "62"}, 6, "252", 62, "2", "1022", "262142"},
         {{"63", "126"}, 7, "254", 126, "0", "510", "131070"},
+        // Above 126 the whole octet; class C is then refused (see below).
+        {{"127", "200", "254", "254.9"}, 8, "255", 254, nullptr, "254", "65534"},
     };
     const Octets address {"10", "0", "0", "1"};
     for (const auto &c : cases) {
         const std::pair<IpClass, const char *> byClass[]
             = {{IpClass::C, c.stationsC}, {IpClass::B, c.stationsB}, {IpClass::A, c.stationsA}};
         for (const auto &[ipClass, stations] : byClass) {
+            if (!stations)
+                continue;
             for (const char *desired : c.desired) {
                 SCOPED_TRACE(std::string("desired=") + desired + " class " + core::letter(ipClass));
                 const SubnetPlan plan = planFor(desired, ipClass, address);
@@ -69,13 +73,12 @@ TEST(CalculSousReseaux, EachLineNamesASubnetsFirstAndLastHost)
             address = address << 8 | static_cast<std::uint32_t>(std::stoul(octet));
         return address;
     };
-    const std::pair<IpClass, std::string> cases[] = {{IpClass::A, "10.1.2.3"},
-        {IpClass::A, "001.000.000.001"}, {IpClass::B, "172.16.5.9"}, {IpClass::C, "192.168.1.77"}};
-    for (const auto &[ipClass, typed] : cases) {
-        Octets address;
-        std::istringstream in(typed);
-        for (std::string &octet : address)
-            std::getline(in, octet, '.');
+    const std::pair<IpClass, Octets> cases[]
+        = {{IpClass::A, {"10", "1", "2", "3"}}, {IpClass::A, {"001", "000", "000", "001"}},
+            {IpClass::B, {"172", "16", "5", "9"}}, {IpClass::C, {"192", "168", "1", "77"}}};
+    for (const auto &[ipClass, address] : cases) {
+        const std::string typed
+            = address[0] + '.' + address[1] + '.' + address[2] + '.' + address[3];
         for (const int desired : {1, 6, 30, 62, 200}) {
             if (ipClass == IpClass::C && desired > 62)
                 continue;
@@ -107,7 +110,7 @@ TEST(CalculSousReseaux, TakesStationsFromTheAddressClassAndTheOctetFromTheMaskCl
     EXPECT_EQ(plan.lines.front(), "128.0.32.001---->128.0.63.254");
 }
 
-// Which of its three answers the planning gives: the count is checked before the address.
+// Which of its three answers the planning gives; the fuzz target checks every count refused.
 TEST(CalculSousReseaux, AnswersARefusedCountAMissingAddressOrAPlan)
 {
     enum Kind { CountRefused, AddressMissing, Plan }; // SubnetResult's alternatives in order
@@ -118,8 +121,6 @@ TEST(CalculSousReseaux, AnswersARefusedCountAMissingAddressOrAPlan)
         std::vector<Octets> addresses;
         std::vector<const char *> counts;
     } cases[] = {
-        {CountRefused, IpClass::A, {{"", "", "", ""}},
-            {"", "0", "-3", "255", "abc", "1E999", "300"}},
         // Above 126, a class C network is left subnets of one address and no station.
         {CountRefused, IpClass::C, {{"192", "0", "0", "1"}},
             {"126.5", "127", "200", "254", "254.9"}},
@@ -137,22 +138,6 @@ TEST(CalculSousReseaux, AnswersARefusedCountAMissingAddressOrAPlan)
                     = core::Calcul_SousReseaux(desired, row.ipClass, row.ipClass, address);
                 EXPECT_EQ(result.index(), static_cast<std::size_t>(row.kind));
             }
-        }
-    }
-}
-
-TEST(CalculSousReseaux, CountsAbove126BorrowTheWholeOctet)
-{
-    const std::pair<IpClass, const char *> cases[] = {{IpClass::A, "65534"}, {IpClass::B, "254"}};
-    for (const auto &[ipClass, stations] : cases) {
-        for (const char *desired : {"127", "200", "254", "254.9"}) {
-            SCOPED_TRACE(std::string("desired=") + desired + " class " + core::letter(ipClass));
-            const SubnetPlan plan = planFor(desired, ipClass, {"10", "20", "30", "40"});
-            EXPECT_EQ(plan.borrowedBits, 8);
-            EXPECT_EQ(plan.maskOctet, "255");
-            EXPECT_EQ(plan.stations, stations);
-            EXPECT_EQ(plan.caption.arguments(), std::vector<std::string> {"254"});
-            ASSERT_EQ(plan.lines.size(), 254u);
         }
     }
 }

@@ -15,11 +15,7 @@ using core::Text;
 
 TEST(Text, PutsEachArgumentInPlaceOfItsNumber)
 {
-    const struct
-    {
-        Text text;
-        const char *french;
-    } cases[] = {
+    const std::pair<Text, const char *> cases[] = {
         {Text {"Erreur de saisie"}, "Erreur de saisie"},
         {Text {"%1 réseaux possibles", {"6"}}, "6 réseaux possibles"},
         {Text {"De %1 à %2", {"128", "191"}}, "De 128 à 191"},
@@ -28,8 +24,8 @@ TEST(Text, PutsEachArgumentInPlaceOfItsNumber)
         {Text {"%1", {"%2"}}, "%2"}, // an argument is never read again
         {Text {"100 % de %1", {"x"}}, "100 % de x"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(c.text.french(), c.french) << "source=\"" << c.text.source() << '"';
+    for (const auto &[text, french] : cases)
+        EXPECT_EQ(text.french(), french) << "source=\"" << text.source() << '"';
 }
 
 // Every text the core hands the windows: its captions, and its messages with their titles.
