@@ -232,21 +232,6 @@ std::vector<std::pair<int, int>> tabSpans(const QTabWidget *tabs)
     return spans;
 }
 
-TEST_F(PaintingTest, TheTabsShareTheirRowEqually)
-{
-    // Side by side from the left edge to the right one, none a pixel wider than another.
-    const auto *tabs = find<QTabWidget>("SSpanel");
-    int right = 0, narrowest = tabs->width(), widest = 0;
-    for (const auto &[left, width] : tabSpans(tabs)) {
-        EXPECT_EQ(left, right);
-        right = left + width;
-        narrowest = std::min(narrowest, width);
-        widest = std::max(widest, width);
-    }
-    EXPECT_EQ(right, tabs->width());
-    EXPECT_LE(widest - narrowest, 1);
-}
-
 TEST(TabControlTest, SharesFollowTheControlsWidth)
 {
     ui::TabControl tabs;
