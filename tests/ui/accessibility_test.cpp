@@ -38,14 +38,10 @@ TEST_F(AccessibilityTest, NamesSayWhatTheCaptionDoesNot)
     // as the user counts it, and the exponent and weight of a bit.
     const std::pair<const char *, const char *> cases[] = {
         {"CMD2_Quitter", "Quitter (onglet Réseaux identiques)"},
-        {"CMD_Quitter", "Quitter (onglet Calcul d'un masque IP)"},
         {"Masque2(0)", "2ème réseau, masque, octet 1"},
         {"Adresse1(3)", "Type de classe, adresse IP, octet 4"},
-        {"smasque2(2)", "Masque réseau, octet 3"},
         {"SSOption2(1)", "Masque réseau, classe B"},
         {"Bit2(7)", "2ème nombre, bit 0 (poids 1)"},
-        {"Bit3(0)", "Résultat, bit 7 (poids 128)"},
-        {"CMD_Calcul", "Calculer les sous-réseaux"},
         {"BTN_Slash", "Notation slash du masque"},
         {"TXT_Resultat1", "Affichage binaire, résultat"},
     };
