@@ -161,7 +161,7 @@ protected:
     }
 };
 
-TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAndAsTheHandlersWriteThem)
+TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAsTheHandlersWriteThemAndOnTheSplash)
 {
     // The window speaks the language the test is about.
     EXPECT_EQ(find<QTabWidget>("SSpanel")->tabText(2) == "&Somme Binaire", GetParam() == "fr");
@@ -192,14 +192,11 @@ TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAndAsTheHandlersWriteThem)
     EXPECT_EQ(misfits(window), QStringList()) << "binary panel, first network";
     click("CMD_AutreReseau");
     EXPECT_EQ(misfits(window), QStringList()) << "binary panel, second network";
-}
 
-TEST_P(CaptionFitTest, FitsTheSplashsTitleAndCredit)
-{
     ui::Apropos splash;
     test::SplashClock clock(splash);
     splash.Form_Load();
-    EXPECT_EQ(misfits(splash), QStringList());
+    EXPECT_EQ(misfits(splash), QStringList()) << "the splash's title and credit";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionFitTest, ::testing::ValuesIn(ui::carriedLanguages()),
