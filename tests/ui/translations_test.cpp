@@ -134,24 +134,6 @@ void useEveryTab(test::OwnMainWindow &own)
     own.typeOver("Nombre2", "100");
 }
 
-Seen seeInTheLanguageInstalled()
-{
-    Seen seen;
-    test::OwnMainWindow own;
-    own.window.show();
-    seen.built = shownTexts(own.window);
-    useEveryTab(own);
-    seen.used = shownTexts(own.window);
-    for (const core::Message &message : own.messages.shown)
-        seen.messages << ui::translated(message.title) + ": " + ui::translated(message.text);
-
-    ui::Apropos splash;
-    test::SplashClock clock(splash);
-    splash.Form_Load();
-    seen.splash = shownTexts(splash);
-    return seen;
-}
-
 // Texts that read the same in both languages: the echo request's own words, the program's name
 // and version, and texts without a letter (bit numbers, dots, a slash mask).
 bool sameInBothLanguages(const QString &text)
@@ -187,7 +169,19 @@ TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEng
     // Each with Qt's own texts in its language too, as the program has them.
     const auto see = [](const QString &language) {
         const ui::Translations translations(language);
-        return seeInTheLanguageInstalled();
+        Seen seen;
+        test::OwnMainWindow own;
+        own.window.show();
+        seen.built = shownTexts(own.window);
+        useEveryTab(own);
+        seen.used = shownTexts(own.window);
+        for (const core::Message &message : own.messages.shown)
+            seen.messages << ui::translated(message.title) + ": " + ui::translated(message.text);
+        ui::Apropos splash;
+        test::SplashClock clock(splash);
+        splash.Form_Load();
+        seen.splash = shownTexts(splash);
+        return seen;
     };
     const Seen french = see("fr");
     const Seen english = see("en");
@@ -230,9 +224,7 @@ TEST(LanguageChoiceTest, TheFirstCarriedOfTheUsersLanguagesWins)
 // Every entry of each translation file is finished, and the translation embedded in the program
 // gives it: the files are read where the sources were scanned into them, each embedded one as the
 // program loads it.
-class TranslationFileTest : public ::testing::TestWithParam<QString>
-{
-};
+using TranslationFileTest = ::testing::TestWithParam<QString>;
 
 TEST_P(TranslationFileTest, EveryEntryIsFinishedAndEmbedded)
 {
