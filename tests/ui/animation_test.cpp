@@ -34,11 +34,6 @@ protected:
             fresh.find("LBL_echo")->x(), std::chrono::duration_cast<microseconds>(due - start)});
     }
 
-    void verify(const QStringList &address2)
-    {
-        fresh.verifyAddresses({"192", "168", "1", "0"}, address2);
-    }
-
     const ui::Pace::Clock::time_point start {std::chrono::hours(1)};
     std::vector<Frame> frames;
     std::function<void()> onFirstStep;
@@ -72,7 +67,7 @@ TEST_F(AnimationTest, EveryStepMovesOnePartTwentyTwipsFromEndToEnd)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         frames.clear();
-        verify(c.address2);
+        fresh.verifyAddresses({"192", "168", "1", "0"}, c.address2);
         // The red line from the left edge to 6820, "Ping" from 600 to 6500 (in pixels, each of
         // which holds fifteen twips), then the blue line back from 6825 with the red one
         // shrinking to meet it, then the reply label; nothing else moves while one part moves.
@@ -93,7 +88,7 @@ TEST_F(AnimationTest, EveryStepMovesOnePartTwentyTwipsFromEndToEnd)
 
 TEST_F(AnimationTest, TheLongestVerificationLastsAboutOneAndAHalfSecondsEvenlyPaced)
 {
-    verify({"192", "168", "1", "0"});
+    fresh.verifyAddresses({"192", "168", "1", "0"}, {"192", "168", "1", "0"});
     ASSERT_FALSE(frames.empty());
     // Each step is due a fixed time after the start, so a slow repaint is caught up.
     for (std::size_t n = 0; n < frames.size(); ++n)
@@ -112,7 +107,7 @@ TEST_F(AnimationTest, BothComputersAreOnScreenFromTheFirstStep)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QImage onScreen;
     onFirstStep = [&] { onScreen = window.screen()->grabWindow(window.winId()).toImage(); };
-    verify({"192", "168", "2", "0"});
+    fresh.verifyAddresses({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
     ASSERT_FALSE(onScreen.isNull());
     for (const char *name : {"PICT_PC1", "PICT_PC2"}) {
         QWidget *picture = fresh.find(name);
