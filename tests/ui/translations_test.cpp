@@ -3,15 +3,23 @@
 #include "splash_clock.hpp"
 #include "ui/core_text.hpp"
 #include "ui/translations.hpp"
+#include "ui/widgets/button.hpp"
 #include "ui/widgets/captioned.hpp"
+#include "ui/widgets/frame_3d.hpp"
+#include "ui/widgets/panel_3d.hpp"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
 #include <QXmlStreamReader>
+#include <functional>
 #include <map>
 
 namespace {
@@ -94,10 +102,39 @@ struct Seen
 };
 
 // Goes through every tab so that each handler writes its captions and the core says each of its
-// messages at least once.
-void useEveryTab(test::OwnMainWindow &own)
+// messages at least once; at(when) looks at the window after each step that writes captions.
+void useEveryTab(test::OwnMainWindow &own, const std::function<void(const QString &)> &at)
 {
+    at("as built");
+    own.select(1);
+    for (int i = 0; i < 3; ++i) {
+        own.click(own.element("SSOption1", i));
+        at("the range of class " + QString::number(i));
+    }
+    own.click("SSOption1(0)");
+    own.typeOver("NombreSousReseaux", "200");
+    own.click("CMD_Calcul");
+    EXPECT_TRUE(own.find("LST_Reseau")->isVisible());
+    own.click("BTN_Slash");
+    at("254 subnets, the longest count");
+    own.click("SSOption1(1)");
+    own.typeOver("Adresse1(0)", "5");
+    own.click("Adresse1(1)"); // not a class B first octet
+    own.typeOver("NombreSousReseaux", "300");
+    own.click("CMD_Calcul"); // too many subnets
+    own.erase("Adresse1(2)");
+    own.typeOver("NombreSousReseaux", "6");
+    own.click("CMD_Calcul"); // an octet missing
+    own.typeOver("Adresse1(2)", "0");
+    own.click("CMD_Calcul");
+    own.click("BTN_Slash");
+
     own.select(0);
+    for (const char *first : {"10", "172", "192", "230"}) {
+        own.typeOver("AdresseIP1(0)", first);
+        own.typeOver("AdresseIP2(0)", first);
+        at(QString("the frames named for the first octet ") + first);
+    }
     own.typeOver("AdresseIP1(0)", "300"); // out of range
     const char *network1[] = {"192", "168", "1", "0"};
     const char *network2[] = {"192", "168", "2", "5"}; // an address octet under a mask of 0
@@ -114,25 +151,98 @@ void useEveryTab(test::OwnMainWindow &own)
     own.typeOver("AdresseIP2(2)", "1");
     own.click("CMD_Verification"); // one network
     own.click("SSCHK_AffichageBinaire");
+    EXPECT_TRUE(own.find("SSPanelAffichage")->isVisible());
+    at("binary panel, first network");
     own.click("CMD_AutreReseau");
-
-    own.select(1);
-    own.click("SSOption1(1)");
-    own.typeOver("Adresse1(0)", "5");
-    own.click("Adresse1(1)"); // not a class B first octet
-    own.typeOver("NombreSousReseaux", "300");
-    own.click("CMD_Calcul"); // too many subnets
-    own.erase("Adresse1(2)");
-    own.typeOver("NombreSousReseaux", "6");
-    own.click("CMD_Calcul"); // an octet missing
-    own.typeOver("Adresse1(2)", "0");
-    own.click("CMD_Calcul");
-    own.click("BTN_Slash");
+    at("binary panel, second network");
 
     own.select(2);
     own.typeOver("Nombre1", "200");
     own.typeOver("Nombre2", "100");
+    at("binary sum");
 }
+
+// The captions of a window that do not fit the room their box leaves them, as "name: caption".
+QStringList misfits(const QWidget &root)
+{
+    QStringList found;
+    const auto fits = [&](const QWidget *widget, const QString &caption, bool fit) {
+        if (!fit)
+            found << widget->objectName() + ": " + caption;
+    };
+    for (const QWidget *widget : root.findChildren<QWidget *>()) {
+        const QFontMetrics metrics(widget->font());
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            const QRect room = label->contentsRect();
+            if (label->wordWrap()) {
+                fits(label, label->text(),
+                    room.contains(metrics.boundingRect(
+                        room, Qt::TextWordWrap | label->alignment(), label->text())));
+            } else {
+                fits(
+                    label, label->text(), metrics.horizontalAdvance(label->text()) <= room.width());
+            }
+        } else if (const auto *button = qobject_cast<const ui::Button *>(widget)) {
+            // Its face less the edges, where the caption wraps at its blanks; its lines may take
+            // the edges' height too, as a single line does on the low buttons.
+            const QRect room = button->rect().adjusted(4, 3, -4, -3);
+            const QString caption = button->text().trimmed();
+            const QRect need = metrics.boundingRect(
+                room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+            fits(
+                button, caption, need.width() <= room.width() && need.height() <= button->height());
+        } else if (const auto *option = qobject_cast<const QAbstractButton *>(widget);
+                   qobject_cast<const QCheckBox *>(widget)
+                   || qobject_cast<const QRadioButton *>(widget)) {
+            const QString caption = QString(option->text()).remove('&');
+            // The check or option indicator and its gap.
+            fits(option, caption, metrics.horizontalAdvance(caption) <= option->width() - 20);
+        } else if (const auto *panel = qobject_cast<const ui::Panel3D *>(widget)) {
+            fits(panel, panel->caption(),
+                metrics.horizontalAdvance(panel->caption()) <= panel->width() - 8);
+        } else if (const auto *frame = qobject_cast<const ui::Frame3D *>(widget)) {
+            fits(frame, frame->caption(),
+                metrics.horizontalAdvance(frame->caption()) <= frame->width() - 12);
+        } else if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
+            const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+            for (int i = 0; i < bar->count(); ++i) {
+                const QString title = QString(bar->tabText(i)).remove('&');
+                fits(bar, title,
+                    metrics.horizontalAdvance(title) + margin <= bar->tabRect(i).width());
+            }
+        }
+    }
+    return found;
+}
+
+// In every language carried: each translation's wording is chosen to fit the inventory's sizes.
+class CaptionFitTest : public ::testing::TestWithParam<QString>,
+                       protected test::InLanguage,
+                       protected test::OwnMainWindow
+{
+protected:
+    CaptionFitTest()
+        : InLanguage(GetParam())
+    {
+        window.show();
+    }
+};
+
+TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAsTheHandlersWriteThemAndOnTheSplash)
+{
+    // The window speaks the language the test is about.
+    EXPECT_EQ(find<QTabWidget>("SSpanel")->tabText(2) == "&Somme Binaire", GetParam() == "fr");
+    useEveryTab(*this, [&](const QString &when) {
+        EXPECT_EQ(misfits(window), QStringList()) << when.toStdString();
+    });
+    ui::Apropos splash;
+    test::SplashClock clock(splash);
+    splash.Form_Load();
+    EXPECT_EQ(misfits(splash), QStringList()) << "the splash's title and credit";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionFitTest, ::testing::ValuesIn(ui::carriedLanguages()),
+    [](const auto &info) { return info.param.toStdString(); });
 
 // Texts that read the same in both languages: the echo request's own words, the program's name
 // and version, and texts without a letter (bit numbers, dots, a slash mask).
@@ -173,7 +283,7 @@ TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEng
         test::OwnMainWindow own;
         own.window.show();
         seen.built = shownTexts(own.window);
-        useEveryTab(own);
+        useEveryTab(own, [](const QString &) {});
         seen.used = shownTexts(own.window);
         for (const core::Message &message : own.messages.shown)
             seen.messages << ui::translated(message.title) + ": " + ui::translated(message.text);
