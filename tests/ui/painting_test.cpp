@@ -192,21 +192,18 @@ TEST_F(PaintingTest, TabLandsOnTheSelectedOptionOfAGroupAndLeavesFromIt)
     }
 }
 
-// The tabs' left edges and widths, left to right.
-std::vector<std::pair<int, int>> tabSpans(const QTabWidget *tabs)
-{
-    std::vector<std::pair<int, int>> spans;
-    const QTabBar *bar = tabs->tabBar();
-    for (int i = 0; i < bar->count(); ++i) {
-        const QRect rect = bar->tabRect(i).translated(bar->pos());
-        spans.emplace_back(rect.left(), rect.width());
-    }
-    return spans;
-}
-
 TEST(TabControlTest, SharesFollowTheControlsWidth)
 {
     ui::TabControl tabs;
+    // The tabs' left edges and widths, left to right.
+    const auto spans = [&] {
+        std::vector<std::pair<int, int>> result;
+        for (int i = 0; i < tabs.count(); ++i) {
+            const QRect rect = tabs.tabBar()->tabRect(i).translated(tabs.tabBar()->pos());
+            result.emplace_back(rect.left(), rect.width());
+        }
+        return result;
+    };
     for (int i = 0; i < 3; ++i)
         tabs.addCanvas();
     tabs.setTabText(0, "&Un");
@@ -214,11 +211,9 @@ TEST(TabControlTest, SharesFollowTheControlsWidth)
     tabs.setTabText(2, "Trois");
     tabs.resize(300, 200);
     tabs.show();
-    EXPECT_EQ(
-        tabSpans(&tabs), (std::vector<std::pair<int, int>> {{0, 100}, {100, 100}, {200, 100}}));
+    EXPECT_EQ(spans(), (std::vector<std::pair<int, int>> {{0, 100}, {100, 100}, {200, 100}}));
     tabs.resize(601, 200);
-    EXPECT_EQ(
-        tabSpans(&tabs), (std::vector<std::pair<int, int>> {{0, 200}, {200, 200}, {400, 201}}));
+    EXPECT_EQ(spans(), (std::vector<std::pair<int, int>> {{0, 200}, {200, 200}, {400, 201}}));
 }
 
 using Bevel = ui::Panel3D::Bevel;
