@@ -30,8 +30,7 @@ protected:
     // The items of the menu a right click on a widget opens; the menu is closed again.
     QStringList menuItems(const QString &name)
     {
-        QWidget *widget = find(name);
-        test::rightClick(widget);
+        test::rightClick(find(name));
         QMenu *menu = test::openMenu();
         EXPECT_NE(menu, nullptr) << "no menu on " << name.toStdString();
         QStringList items;
