@@ -92,11 +92,11 @@ Texts shownTexts(const QWidget &root)
     return texts;
 }
 
-// What the windows show in one language as the user goes through every tab: the texts as built,
-// the texts once every handler has written its own, and each message box's text and title.
+// What the windows show in one language as the user goes through every tab: the texts at each
+// step, keyed by the step, and each message box's title and text.
 struct Seen
 {
-    Texts built, used, splash;
+    Texts texts;
     QStringList messages;
 };
 
@@ -260,16 +260,16 @@ bool ascii(const QString &text)
 
 // Each English text differs from the French one in its place, unless it reads the same in both,
 // and has no French letter left in it.
-void expectEnglish(const Texts &english, const Texts &french, const char *when)
+void expectEnglish(const Texts &english, const Texts &french)
 {
-    ASSERT_EQ(english.size(), french.size()) << when;
+    ASSERT_EQ(english.size(), french.size());
     for (const auto &[key, text] : english) {
-        ASSERT_TRUE(french.count(key)) << when << ": " << key;
+        ASSERT_TRUE(french.count(key)) << key;
         const QString &original = french.at(key);
         if (!sameInBothLanguages(original)) {
-            EXPECT_NE(text, original) << when << ": " << key << " is left in French";
+            EXPECT_NE(text, original) << key << " is left in French";
         }
-        EXPECT_TRUE(ascii(text)) << when << ": " << key << ": " << text;
+        EXPECT_TRUE(ascii(text)) << key << ": " << text;
     }
 }
 
@@ -281,33 +281,33 @@ TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEng
         Seen seen;
         test::OwnMainWindow own;
         own.window.show();
-        seen.built = shownTexts(own.window);
-        useEveryTab(own, [](const QString &) {});
-        seen.used = shownTexts(own.window);
+        useEveryTab(own, [&](const QString &when) {
+            for (const auto &[key, text] : shownTexts(own.window))
+                seen.texts[when + ": " + key] = text;
+        });
         for (const core::Message &message : own.messages.shown)
             seen.messages << ui::translated(message.title) + ": " + ui::translated(message.text);
         ui::Apropos splash;
         test::SplashClock clock(splash);
         splash.Form_Load();
-        seen.splash = shownTexts(splash);
+        for (const auto &[key, text] : shownTexts(splash))
+            seen.texts["splash: " + key] = text;
         return seen;
     };
     const Seen french = see("fr");
     const Seen english = see("en");
 
-    expectEnglish(english.built, french.built, "as built");
-    expectEnglish(english.used, french.used, "once used");
-    expectEnglish(english.splash, french.splash, "splash");
+    expectEnglish(english.texts, french.texts);
     ASSERT_EQ(english.messages.size(), french.messages.size());
     for (qsizetype i = 0; i < english.messages.size(); ++i) {
         EXPECT_NE(english.messages[i], french.messages[i]);
         EXPECT_TRUE(ascii(english.messages[i])) << english.messages[i];
     }
     // A few whole texts, to see that the right translation is in each place.
-    EXPECT_EQ(english.built.at("SSpanel tab 1"), "IP &Mask Calculation");
-    EXPECT_EQ(english.used.at("LBL_ListeReseau caption"), "6 possible subnets");
-    EXPECT_EQ(english.used.at("LBL_ValeurClasse caption"), "128 to 191");
-    EXPECT_EQ(english.splash.at("window title"), "About Resomar");
+    EXPECT_EQ(english.texts.at("as built: SSpanel tab 1"), "IP &Mask Calculation");
+    EXPECT_EQ(english.texts.at("binary sum: LBL_ListeReseau caption"), "6 possible subnets");
+    EXPECT_EQ(english.texts.at("binary sum: LBL_ValeurClasse caption"), "128 to 191");
+    EXPECT_EQ(english.texts.at("splash: window title"), "About Resomar");
     EXPECT_TRUE(english.messages.contains("Check: These 2 IP networks are different. You will "
                                           "need to install routers between them."))
         << english.messages.join("\n");
