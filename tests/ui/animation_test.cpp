@@ -34,11 +34,6 @@ protected:
             fresh.find("LBL_echo")->x(), std::chrono::duration_cast<microseconds>(due - start)});
     }
 
-    void verify(const QStringList &address2)
-    {
-        fresh.verifyAddresses({"192", "168", "1", "0"}, address2);
-    }
-
     const ui::Pace::Clock::time_point start {std::chrono::hours(1)};
     std::vector<Frame> frames;
     std::function<void()> onFirstStep;
@@ -58,7 +53,7 @@ void expectRun(const std::vector<Frame> &frames, std::size_t &next, int from, in
     }
 }
 
-TEST_F(AnimationTest, EveryStepMovesOnePartTwentyTwipsFromEndToEnd)
+TEST_F(AnimationTest, EveryStepMovesOnePartTwentyTwipsFromEndToEndEvenlyPaced)
 {
     const struct
     {
@@ -69,10 +64,12 @@ TEST_F(AnimationTest, EveryStepMovesOnePartTwentyTwipsFromEndToEnd)
         {"same network", {"192", "168", "1", "0"}, 600, 580},
         {"different networks", {"192", "168", "2", "0"}, 2000, 2000},
     };
+    microseconds longest {};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         frames.clear();
-        verify(c.address2);
+        fresh.verifyAddresses({"192", "168", "1", "0"}, c.address2);
+        ASSERT_FALSE(frames.empty());
         // The red line from the left edge to 6820, "Ping" from 600 to 6500 (in pixels, each of
         // which holds fifteen twips), then the blue line back from 6825 with the red one
         // shrinking to meet it, then the reply label; nothing else moves while one part moves.
@@ -88,18 +85,12 @@ TEST_F(AnimationTest, EveryStepMovesOnePartTwentyTwipsFromEndToEnd)
         expectRun(frames, next, 5500, c.echoEnd, -20,
             [&](const Frame &f, int x) { return f.echoLeft == ui::px(x) && f.pingEnd == met; });
         EXPECT_EQ(next, frames.size());
+        // Each step is due a fixed time after the start, so a slow repaint is caught up.
+        for (std::size_t n = 0; n < frames.size(); ++n)
+            ASSERT_EQ(frames[n].due, frames[0].due * static_cast<long>(n + 1)) << "step " << n;
+        longest = std::max(longest, frames.back().due);
     }
-}
-
-TEST_F(AnimationTest, TheLongestVerificationLastsAboutOneAndAHalfSecondsEvenlyPaced)
-{
-    verify({"192", "168", "1", "0"});
-    ASSERT_FALSE(frames.empty());
-    // Each step is due a fixed time after the start, so a slow repaint is caught up.
-    for (std::size_t n = 0; n < frames.size(); ++n)
-        ASSERT_EQ(frames[n].due, frames[0].due * static_cast<long>(n + 1)) << "step " << n;
-    const double seconds = std::chrono::duration<double>(frames.back().due).count();
-    EXPECT_NEAR(seconds, 1.5, 0.1);
+    EXPECT_NEAR(std::chrono::duration<double>(longest).count(), 1.5, 0.1) << "the longest, in s";
 }
 
 // What the screen holds during the animation, not a fresh rendering: no event is processed while
@@ -112,7 +103,7 @@ TEST_F(AnimationTest, BothComputersAreOnScreenFromTheFirstStep)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QImage onScreen;
     onFirstStep = [&] { onScreen = window.screen()->grabWindow(window.winId()).toImage(); };
-    verify({"192", "168", "2", "0"});
+    fresh.verifyAddresses({"192", "168", "1", "0"}, {"192", "168", "2", "0"});
     ASSERT_FALSE(onScreen.isNull());
     for (const char *name : {"PICT_PC1", "PICT_PC2"}) {
         QWidget *picture = fresh.find(name);

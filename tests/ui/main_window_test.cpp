@@ -1,18 +1,9 @@
 #include "harness.hpp"
-#include "splash_clock.hpp"
-#include "ui/widgets/button.hpp"
-#include "ui/widgets/frame_3d.hpp"
 #include "ui/widgets/line_shape.hpp"
-#include "ui/widgets/panel_3d.hpp"
 #include "ui/widgets/tab_control.hpp"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QStyle>
-#include <QTabBar>
 
 namespace {
 
@@ -94,116 +85,6 @@ TEST_F(MainWindowTest, BitColumnsStandUnderTheirHeaders)
         EXPECT_EQ(left(element("Bit3", p)), left(element("Bit1", p)));
     }
 }
-
-// The captions of a window that do not fit the room their box leaves them, as "name: caption".
-QStringList misfits(const QWidget &root)
-{
-    QStringList found;
-    const auto fits = [&](const QWidget *widget, const QString &caption, bool fit) {
-        if (!fit)
-            found << widget->objectName() + ": " + caption;
-    };
-    for (const QWidget *widget : root.findChildren<QWidget *>()) {
-        const QFontMetrics metrics(widget->font());
-        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-            const QRect room = label->contentsRect();
-            if (label->wordWrap()) {
-                fits(label, label->text(),
-                    room.contains(metrics.boundingRect(
-                        room, Qt::TextWordWrap | label->alignment(), label->text())));
-            } else {
-                fits(
-                    label, label->text(), metrics.horizontalAdvance(label->text()) <= room.width());
-            }
-        } else if (const auto *button = qobject_cast<const ui::Button *>(widget)) {
-            // Its face less the edges, where the caption wraps at its blanks; its lines may take
-            // the edges' height too, as a single line does on the low buttons.
-            const QRect room = button->rect().adjusted(4, 3, -4, -3);
-            const QString caption = button->text().trimmed();
-            const QRect need = metrics.boundingRect(
-                room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
-            fits(
-                button, caption, need.width() <= room.width() && need.height() <= button->height());
-        } else if (const auto *option = qobject_cast<const QAbstractButton *>(widget);
-                   qobject_cast<const QCheckBox *>(widget)
-                   || qobject_cast<const QRadioButton *>(widget)) {
-            const QString caption = QString(option->text()).remove('&');
-            // The check or option indicator and its gap.
-            fits(option, caption, metrics.horizontalAdvance(caption) <= option->width() - 20);
-        } else if (const auto *panel = qobject_cast<const ui::Panel3D *>(widget)) {
-            fits(panel, panel->caption(),
-                metrics.horizontalAdvance(panel->caption()) <= panel->width() - 8);
-        } else if (const auto *frame = qobject_cast<const ui::Frame3D *>(widget)) {
-            fits(frame, frame->caption(),
-                metrics.horizontalAdvance(frame->caption()) <= frame->width() - 12);
-        } else if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
-            const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
-            for (int i = 0; i < bar->count(); ++i) {
-                const QString title = QString(bar->tabText(i)).remove('&');
-                fits(bar, title,
-                    metrics.horizontalAdvance(title) + margin <= bar->tabRect(i).width());
-            }
-        }
-    }
-    return found;
-}
-
-// In every language carried: each translation's wording is chosen to fit the inventory's sizes.
-class CaptionFitTest : public ::testing::TestWithParam<QString>,
-                       protected test::InLanguage,
-                       protected test::OwnMainWindow
-{
-protected:
-    CaptionFitTest()
-        : InLanguage(GetParam())
-    {
-        window.show();
-    }
-};
-
-TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAndAsTheHandlersWriteThem)
-{
-    // The window speaks the language the test is about.
-    EXPECT_EQ(find<QTabWidget>("SSpanel")->tabText(2) == "&Somme Binaire", GetParam() == "fr");
-    EXPECT_EQ(misfits(window), QStringList()) << "as built";
-
-    // The classes' ranges, and the longest count of subnets.
-    select(1);
-    for (int i = 0; i < 3; ++i) {
-        click(element("SSOption1", i));
-        EXPECT_EQ(misfits(window), QStringList()) << "class " << i;
-    }
-    click("SSOption1(0)");
-    typeOver("NombreSousReseaux", "200");
-    click("CMD_Calcul");
-    ASSERT_TRUE(find("LST_Reseau")->isVisible());
-    click("BTN_Slash");
-    EXPECT_EQ(misfits(window), QStringList()) << "254 subnets";
-
-    // The address frames name each class, and the binary panel either network.
-    select(0);
-    for (const char *first : {"10", "172", "192", "230"}) {
-        typeOver("AdresseIP1(0)", first);
-        typeOver("AdresseIP2(0)", first);
-        EXPECT_EQ(misfits(window), QStringList()) << "first octet " << first;
-    }
-    click("SSCHK_AffichageBinaire");
-    ASSERT_TRUE(find("SSPanelAffichage")->isVisible());
-    EXPECT_EQ(misfits(window), QStringList()) << "binary panel, first network";
-    click("CMD_AutreReseau");
-    EXPECT_EQ(misfits(window), QStringList()) << "binary panel, second network";
-}
-
-TEST_P(CaptionFitTest, FitsTheSplashsTitleAndCredit)
-{
-    ui::Apropos splash;
-    test::SplashClock clock(splash);
-    splash.Form_Load();
-    EXPECT_EQ(misfits(splash), QStringList());
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionFitTest, ::testing::ValuesIn(ui::carriedLanguages()),
-    [](const auto &info) { return info.param.toStdString(); });
 
 TEST_F(MainWindowTest, EachTabsQuitButtonClosesTheWindow)
 {

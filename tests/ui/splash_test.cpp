@@ -6,27 +6,17 @@
 
 namespace {
 
-class SplashTest : public ::testing::Test
+TEST(SplashTest, ShowsTheTitleWaitsTwoSecondsThenGivesWayWhileStillShown)
 {
-protected:
     ui::Apropos splash;
-    test::SplashClock clock {splash};
-    QSignalSpy gaveWay {&splash, &ui::Apropos::gaveWay};
-    test::WindowDriver driver {splash};
-};
-
-TEST_F(SplashTest, ShowsTheTitleAndWaitsTwoSeconds)
-{
+    test::SplashClock clock(splash);
+    QSignalSpy gaveWay(&splash, &ui::Apropos::gaveWay);
     splash.Form_Load();
     EXPECT_TRUE(splash.isVisible());
-    EXPECT_EQ(driver.find<QLabel>("LBL_Titre")->text(), "v" RESOMAR_VERSION " Resomar ");
+    EXPECT_EQ(test::WindowDriver(splash).find<QLabel>("LBL_Titre")->text(),
+        "v" RESOMAR_VERSION " Resomar ");
     EXPECT_EQ(clock.asked(), std::chrono::milliseconds(2000));
     EXPECT_EQ(gaveWay.count(), 0);
-}
-
-TEST_F(SplashTest, GivesWayWhenTheWaitEndsWhileStillShown)
-{
-    splash.Form_Load();
     bool shownWhenGivingWay = false;
     QObject::connect(
         &splash, &ui::Apropos::gaveWay, &splash, [&] { shownWhenGivingWay = splash.isVisible(); });

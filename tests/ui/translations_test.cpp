@@ -3,15 +3,23 @@
 #include "splash_clock.hpp"
 #include "ui/core_text.hpp"
 #include "ui/translations.hpp"
+#include "ui/widgets/button.hpp"
 #include "ui/widgets/captioned.hpp"
+#include "ui/widgets/frame_3d.hpp"
+#include "ui/widgets/panel_3d.hpp"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
 #include <QXmlStreamReader>
+#include <functional>
 #include <map>
 
 namespace {
@@ -22,8 +30,7 @@ protected:
     // The items of the menu a right click on a widget opens; the menu is closed again.
     QStringList menuItems(const QString &name)
     {
-        QWidget *widget = find(name);
-        test::rightClick(widget);
+        test::rightClick(find(name));
         QMenu *menu = test::openMenu();
         EXPECT_NE(menu, nullptr) << "no menu on " << name.toStdString();
         QStringList items;
@@ -85,19 +92,48 @@ Texts shownTexts(const QWidget &root)
     return texts;
 }
 
-// What the windows show in one language as the user goes through every tab: the texts as built,
-// the texts once every handler has written its own, and each message box's text and title.
+// What the windows show in one language as the user goes through every tab: the texts at each
+// step, keyed by the step, and each message box's title and text.
 struct Seen
 {
-    Texts built, used, splash;
+    Texts texts;
     QStringList messages;
 };
 
 // Goes through every tab so that each handler writes its captions and the core says each of its
-// messages at least once.
-void useEveryTab(test::OwnMainWindow &own)
+// messages at least once; at(when) looks at the window after each step that writes captions.
+void useEveryTab(test::OwnMainWindow &own, const std::function<void(const QString &)> &at)
 {
+    at("as built");
+    own.select(1);
+    for (int i = 0; i < 3; ++i) {
+        own.click(own.element("SSOption1", i));
+        at("the range of class " + QString::number(i));
+    }
+    own.click("SSOption1(0)");
+    own.typeOver("NombreSousReseaux", "200");
+    own.click("CMD_Calcul");
+    EXPECT_TRUE(own.find("LST_Reseau")->isVisible());
+    own.click("BTN_Slash");
+    at("254 subnets, the longest count");
+    own.click("SSOption1(1)");
+    own.typeOver("Adresse1(0)", "5");
+    own.click("Adresse1(1)"); // not a class B first octet
+    own.typeOver("NombreSousReseaux", "300");
+    own.click("CMD_Calcul"); // too many subnets
+    own.erase("Adresse1(2)");
+    own.typeOver("NombreSousReseaux", "6");
+    own.click("CMD_Calcul"); // an octet missing
+    own.typeOver("Adresse1(2)", "0");
+    own.click("CMD_Calcul");
+    own.click("BTN_Slash");
+
     own.select(0);
+    for (const char *first : {"10", "172", "192", "230"}) {
+        own.typeOver("AdresseIP1(0)", first);
+        own.typeOver("AdresseIP2(0)", first);
+        at(QString("the frames named for the first octet ") + first);
+    }
     own.typeOver("AdresseIP1(0)", "300"); // out of range
     const char *network1[] = {"192", "168", "1", "0"};
     const char *network2[] = {"192", "168", "2", "5"}; // an address octet under a mask of 0
@@ -114,43 +150,98 @@ void useEveryTab(test::OwnMainWindow &own)
     own.typeOver("AdresseIP2(2)", "1");
     own.click("CMD_Verification"); // one network
     own.click("SSCHK_AffichageBinaire");
+    EXPECT_TRUE(own.find("SSPanelAffichage")->isVisible());
+    at("binary panel, first network");
     own.click("CMD_AutreReseau");
-
-    own.select(1);
-    own.click("SSOption1(1)");
-    own.typeOver("Adresse1(0)", "5");
-    own.click("Adresse1(1)"); // not a class B first octet
-    own.typeOver("NombreSousReseaux", "300");
-    own.click("CMD_Calcul"); // too many subnets
-    own.erase("Adresse1(2)");
-    own.typeOver("NombreSousReseaux", "6");
-    own.click("CMD_Calcul"); // an octet missing
-    own.typeOver("Adresse1(2)", "0");
-    own.click("CMD_Calcul");
-    own.click("BTN_Slash");
+    at("binary panel, second network");
 
     own.select(2);
     own.typeOver("Nombre1", "200");
     own.typeOver("Nombre2", "100");
+    at("binary sum");
 }
 
-Seen seeInTheLanguageInstalled()
+// The captions of a window that do not fit the room their box leaves them, as "name: caption".
+QStringList misfits(const QWidget &root)
 {
-    Seen seen;
-    test::OwnMainWindow own;
-    own.window.show();
-    seen.built = shownTexts(own.window);
-    useEveryTab(own);
-    seen.used = shownTexts(own.window);
-    for (const core::Message &message : own.messages.shown)
-        seen.messages << ui::translated(message.title) + ": " + ui::translated(message.text);
+    QStringList found;
+    const auto fits = [&](const QWidget *widget, const QString &caption, bool fit) {
+        if (!fit)
+            found << widget->objectName() + ": " + caption;
+    };
+    for (const QWidget *widget : root.findChildren<QWidget *>()) {
+        const QFontMetrics metrics(widget->font());
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            const QRect room = label->contentsRect();
+            if (label->wordWrap()) {
+                fits(label, label->text(),
+                    room.contains(metrics.boundingRect(
+                        room, Qt::TextWordWrap | label->alignment(), label->text())));
+            } else {
+                fits(
+                    label, label->text(), metrics.horizontalAdvance(label->text()) <= room.width());
+            }
+        } else if (const auto *button = qobject_cast<const ui::Button *>(widget)) {
+            // Its face less the edges, where the caption wraps at its blanks; its lines may take
+            // the edges' height too, as a single line does on the low buttons.
+            const QRect room = button->rect().adjusted(4, 3, -4, -3);
+            const QString caption = button->text().trimmed();
+            const QRect need = metrics.boundingRect(
+                room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+            fits(
+                button, caption, need.width() <= room.width() && need.height() <= button->height());
+        } else if (const auto *option = qobject_cast<const QAbstractButton *>(widget);
+                   qobject_cast<const QCheckBox *>(widget)
+                   || qobject_cast<const QRadioButton *>(widget)) {
+            const QString caption = QString(option->text()).remove('&');
+            // The check or option indicator and its gap.
+            fits(option, caption, metrics.horizontalAdvance(caption) <= option->width() - 20);
+        } else if (const auto *panel = qobject_cast<const ui::Panel3D *>(widget)) {
+            fits(panel, panel->caption(),
+                metrics.horizontalAdvance(panel->caption()) <= panel->width() - 8);
+        } else if (const auto *frame = qobject_cast<const ui::Frame3D *>(widget)) {
+            fits(frame, frame->caption(),
+                metrics.horizontalAdvance(frame->caption()) <= frame->width() - 12);
+        } else if (const auto *bar = qobject_cast<const QTabBar *>(widget)) {
+            const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+            for (int i = 0; i < bar->count(); ++i) {
+                const QString title = QString(bar->tabText(i)).remove('&');
+                fits(bar, title,
+                    metrics.horizontalAdvance(title) + margin <= bar->tabRect(i).width());
+            }
+        }
+    }
+    return found;
+}
 
+// In every language carried: each translation's wording is chosen to fit the inventory's sizes.
+class CaptionFitTest : public ::testing::TestWithParam<QString>,
+                       protected test::InLanguage,
+                       protected test::OwnMainWindow
+{
+protected:
+    CaptionFitTest()
+        : InLanguage(GetParam())
+    {
+        window.show();
+    }
+};
+
+TEST_P(CaptionFitTest, FitsEveryCaptionInItsBoxAsBuiltAsTheHandlersWriteThemAndOnTheSplash)
+{
+    // The window speaks the language the test is about.
+    EXPECT_EQ(find<QTabWidget>("SSpanel")->tabText(2) == "&Somme Binaire", GetParam() == "fr");
+    useEveryTab(*this, [&](const QString &when) {
+        EXPECT_EQ(misfits(window), QStringList()) << when.toStdString();
+    });
     ui::Apropos splash;
     test::SplashClock clock(splash);
     splash.Form_Load();
-    seen.splash = shownTexts(splash);
-    return seen;
+    EXPECT_EQ(misfits(splash), QStringList()) << "the splash's title and credit";
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, CaptionFitTest, ::testing::ValuesIn(ui::carriedLanguages()),
+    [](const auto &info) { return info.param.toStdString(); });
 
 // Texts that read the same in both languages: the echo request's own words, the program's name
 // and version, and texts without a letter (bit numbers, dots, a slash mask).
@@ -169,16 +260,16 @@ bool ascii(const QString &text)
 
 // Each English text differs from the French one in its place, unless it reads the same in both,
 // and has no French letter left in it.
-void expectEnglish(const Texts &english, const Texts &french, const char *when)
+void expectEnglish(const Texts &english, const Texts &french)
 {
-    ASSERT_EQ(english.size(), french.size()) << when;
+    ASSERT_EQ(english.size(), french.size());
     for (const auto &[key, text] : english) {
-        ASSERT_TRUE(french.count(key)) << when << ": " << key;
+        ASSERT_TRUE(french.count(key)) << key;
         const QString &original = french.at(key);
         if (!sameInBothLanguages(original)) {
-            EXPECT_NE(text, original) << when << ": " << key << " is left in French";
+            EXPECT_NE(text, original) << key << " is left in French";
         }
-        EXPECT_TRUE(ascii(text)) << when << ": " << key << ": " << text;
+        EXPECT_TRUE(ascii(text)) << key << ": " << text;
     }
 }
 
@@ -187,24 +278,36 @@ TEST(EnglishWindowsTest, EveryTextOfTheWindowsTheSplashAndTheMessageBoxesIsInEng
     // Each with Qt's own texts in its language too, as the program has them.
     const auto see = [](const QString &language) {
         const ui::Translations translations(language);
-        return seeInTheLanguageInstalled();
+        Seen seen;
+        test::OwnMainWindow own;
+        own.window.show();
+        useEveryTab(own, [&](const QString &when) {
+            for (const auto &[key, text] : shownTexts(own.window))
+                seen.texts[when + ": " + key] = text;
+        });
+        for (const core::Message &message : own.messages.shown)
+            seen.messages << ui::translated(message.title) + ": " + ui::translated(message.text);
+        ui::Apropos splash;
+        test::SplashClock clock(splash);
+        splash.Form_Load();
+        for (const auto &[key, text] : shownTexts(splash))
+            seen.texts["splash: " + key] = text;
+        return seen;
     };
     const Seen french = see("fr");
     const Seen english = see("en");
 
-    expectEnglish(english.built, french.built, "as built");
-    expectEnglish(english.used, french.used, "once used");
-    expectEnglish(english.splash, french.splash, "splash");
+    expectEnglish(english.texts, french.texts);
     ASSERT_EQ(english.messages.size(), french.messages.size());
     for (qsizetype i = 0; i < english.messages.size(); ++i) {
         EXPECT_NE(english.messages[i], french.messages[i]);
         EXPECT_TRUE(ascii(english.messages[i])) << english.messages[i];
     }
     // A few whole texts, to see that the right translation is in each place.
-    EXPECT_EQ(english.built.at("SSpanel tab 1"), "IP &Mask Calculation");
-    EXPECT_EQ(english.used.at("LBL_ListeReseau caption"), "6 possible subnets");
-    EXPECT_EQ(english.used.at("LBL_ValeurClasse caption"), "128 to 191");
-    EXPECT_EQ(english.splash.at("window title"), "About Resomar");
+    EXPECT_EQ(english.texts.at("as built: SSpanel tab 1"), "IP &Mask Calculation");
+    EXPECT_EQ(english.texts.at("binary sum: LBL_ListeReseau caption"), "6 possible subnets");
+    EXPECT_EQ(english.texts.at("binary sum: LBL_ValeurClasse caption"), "128 to 191");
+    EXPECT_EQ(english.texts.at("splash: window title"), "About Resomar");
     EXPECT_TRUE(english.messages.contains("Check: These 2 IP networks are different. You will "
                                           "need to install routers between them."))
         << english.messages.join("\n");
@@ -230,9 +333,7 @@ TEST(LanguageChoiceTest, TheFirstCarriedOfTheUsersLanguagesWins)
 // Every entry of each translation file is finished, and the translation embedded in the program
 // gives it: the files are read where the sources were scanned into them, each embedded one as the
 // program loads it.
-class TranslationFileTest : public ::testing::TestWithParam<QString>
-{
-};
+using TranslationFileTest = ::testing::TestWithParam<QString>;
 
 TEST_P(TranslationFileTest, EveryEntryIsFinishedAndEmbedded)
 {
