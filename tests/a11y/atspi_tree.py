@@ -38,10 +38,6 @@ def check(condition, message):
         failures.append(message)
 
 
-class Timeout(Exception):
-    pass
-
-
 def wait_for(what, condition, timeout=TIMEOUT):
     """Returns condition()'s first true value, pumping AT-SPI events meanwhile."""
     deadline = time.monotonic() + timeout
@@ -54,7 +50,7 @@ def wait_for(what, condition, timeout=TIMEOUT):
         if result:
             return result
         if time.monotonic() > deadline:
-            raise Timeout(what)
+            raise TimeoutError(what)
         time.sleep(0.02)
 
 
@@ -164,8 +160,11 @@ def main(program):
     process = subprocess.Popen([program])
     try:
         run(process)
-    except Timeout as timeout:
-        failures.append(f"timed out waiting for {timeout}; on show: {shown_windows(process.pid)}")
+    except TimeoutError as timeout:
+        # Where the wait was stuck: the windows on show and their labels.
+        app = application(process.pid)
+        shown = [(w.name, names(w, {pyatspi.ROLE_LABEL})) for w in windows(app)] if app else "no program"
+        failures.append(f"timed out waiting for {timeout}; on show: {shown}")
     finally:
         process.terminate()
         process.wait(timeout=TIMEOUT)
@@ -173,14 +172,6 @@ def main(program):
         print("AT-SPI test:", failure)
     print(f"AT-SPI test: {'failed' if failures else 'passed'}")
     return 1 if failures else 0
-
-
-def shown_windows(pid):
-    """The windows on show and their labels, to say where a wait was stuck."""
-    app = application(pid)
-    if app is None:
-        return "no program"
-    return [(window.name, names(window, {pyatspi.ROLE_LABEL})) for window in windows(app)]
 
 
 def application(pid):
