@@ -26,8 +26,6 @@ CONTROLS = {
     pyatspi.ROLE_LIST,
     pyatspi.ROLE_PAGE_TAB,
 }
-RANGE_REFUSAL = "La valeur doit être comprise entre 0 et 255."
-SAME = "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux."
 
 failures = []
 renamed = set()  # the names objects took, as name-change events told them
@@ -124,16 +122,12 @@ def press(node):
     action.doAction(0)
 
 
-def click(node):
-    """A real mouse click in the middle of node, for actions that open a modal box: the box's
-    nested event loop would hold an AT-SPI call until it closes."""
+def type_over(node, keys):
+    """Clicks in the middle of node and types keys over its text as a user would, not over AT-SPI:
+    a modal box the typing opens would hold an AT-SPI call in its event loop until it closes."""
     box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     x, y = box.x + box.width // 2, box.y + box.height // 2
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
-
-
-def type_over(node, keys):
-    click(node)
     subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
     subprocess.run(["xdotool", "type", "--delay", "20", keys], check=True)
 
@@ -215,24 +209,11 @@ def run(process):
     type_over(octet, "192")
     wait_for(f"a caption '{classe_c}'", lambda: classe_c in captions(window))
     wait_for(f"a name-change event to '{classe_c}'", lambda: classe_c in renamed)
-    type_over(octet, "10")  # 10.0.0.0 with its class mask, for the verification below
 
     # A refusal: the text of its message box is in the tree.
     second = find(window, pyatspi.ROLE_TEXT, "2ème réseau, adresse, octet 1")
     type_over(second, "300")
-    close_box(app, "Erreur de saisie", RANGE_REFUSAL)
-
-    # The verification: the echo label's change, then the verdict's box.
-    type_over(second, "10")
-    verification = find(
-        window, pyatspi.ROLE_PUSH_BUTTON, "Vérifier si les deux réseaux sont identiques"
-    )
-    wait_for("the verification enabled", lambda: verification.getState().contains(pyatspi.STATE_ENABLED))
-    forget_events(window)
-    click(verification)
-    close_box(app, "Vérification", SAME)
-    check("Echo Reply" in renamed, "no name-change event to 'Echo Reply'")
-    check(find(window, pyatspi.ROLE_LABEL, "Echo Reply"), "no label 'Echo Reply' on show")
+    close_box(app, "Erreur de saisie", "La valeur doit être comprise entre 0 et 255.")
 
     # The binary panel: its captions, and its caption following the network on show.
     press(find(window, pyatspi.ROLE_CHECK_BOX, "Affichage binaire"))
