@@ -2,8 +2,8 @@
 
 Starts the program, waits for its main window, and checks in the accessibility tree that every
 control on show has a name no other control of its tab shares, that every tab shows a named
-caption, that captions and labels follow the program's changes with name-change events, and that
-the texts of its message boxes reach the tree. Every wait polls a condition until a deadline.
+caption, that captions follow the program's changes with name-change events, and that the text
+of a message box reaches the tree. Every wait polls a condition until a deadline.
 """
 
 import subprocess
@@ -67,10 +67,9 @@ def showing(node):
 def walk(node):
     """Every descendant of node on show, depth first; hidden subtrees are left out."""
     for child in node:
-        if child is None or not showing(child):
-            continue
-        yield child
-        yield from walk(child)
+        if child is not None and showing(child):
+            yield child
+            yield from walk(child)
 
 
 def find(root, role, name=None):
