@@ -2,8 +2,8 @@
 
 Starts the program, waits for its main window, and checks in the accessibility tree that every
 control on show has a name no other control of its tab shares, that every tab shows a named
-caption, that captions and labels follow the program's changes with name-change events, and that
-the texts of its message boxes reach the tree. Every wait polls a condition until a deadline.
+caption, that captions follow the program's changes with name-change events, and that the text
+of a message box reaches the tree. Every wait polls a condition until a deadline.
 """
 
 import subprocess
@@ -26,8 +26,6 @@ CONTROLS = {
     pyatspi.ROLE_LIST,
     pyatspi.ROLE_PAGE_TAB,
 }
-RANGE_REFUSAL = "La valeur doit être comprise entre 0 et 255."
-SAME = "Ces 2 réseaux IP appartiennent au même réseau, et ils peuvent communiquer entre eux."
 
 failures = []
 renamed = set()  # the names objects took, as name-change events told them
@@ -36,10 +34,6 @@ renamed = set()  # the names objects took, as name-change events told them
 def check(condition, message):
     if not condition:
         failures.append(message)
-
-
-class Timeout(Exception):
-    pass
 
 
 def wait_for(what, condition, timeout=TIMEOUT):
@@ -54,7 +48,7 @@ def wait_for(what, condition, timeout=TIMEOUT):
         if result:
             return result
         if time.monotonic() > deadline:
-            raise Timeout(what)
+            raise TimeoutError(what)
         time.sleep(0.02)
 
 
@@ -73,10 +67,9 @@ def showing(node):
 def walk(node):
     """Every descendant of node on show, depth first; hidden subtrees are left out."""
     for child in node:
-        if child is None or not showing(child):
-            continue
-        yield child
-        yield from walk(child)
+        if child is not None and showing(child):
+            yield child
+            yield from walk(child)
 
 
 def find(root, role, name=None):
@@ -128,16 +121,12 @@ def press(node):
     action.doAction(0)
 
 
-def click(node):
-    """A real mouse click in the middle of node, for actions that open a modal box: the box's
-    nested event loop would hold an AT-SPI call until it closes."""
+def type_over(node, keys):
+    """Clicks in the middle of node and types keys over its text as a user would, not over AT-SPI:
+    a modal box the typing opens would hold an AT-SPI call in its event loop until it closes."""
     box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     x, y = box.x + box.width // 2, box.y + box.height // 2
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
-
-
-def type_over(node, keys):
-    click(node)
     subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
     subprocess.run(["xdotool", "type", "--delay", "20", keys], check=True)
 
@@ -164,8 +153,11 @@ def main(program):
     process = subprocess.Popen([program])
     try:
         run(process)
-    except Timeout as timeout:
-        failures.append(f"timed out waiting for {timeout}; on show: {shown_windows(process.pid)}")
+    except TimeoutError as timeout:
+        # Where the wait was stuck: the windows on show and their labels.
+        app = application(process.pid)
+        shown = [(w.name, names(w, {pyatspi.ROLE_LABEL})) for w in windows(app)] if app else "no program"
+        failures.append(f"timed out waiting for {timeout}; on show: {shown}")
     finally:
         process.terminate()
         process.wait(timeout=TIMEOUT)
@@ -173,14 +165,6 @@ def main(program):
         print("AT-SPI test:", failure)
     print(f"AT-SPI test: {'failed' if failures else 'passed'}")
     return 1 if failures else 0
-
-
-def shown_windows(pid):
-    """The windows on show and their labels, to say where a wait was stuck."""
-    app = application(pid)
-    if app is None:
-        return "no program"
-    return [(window.name, names(window, {pyatspi.ROLE_LABEL})) for window in windows(app)]
 
 
 def application(pid):
@@ -224,24 +208,11 @@ def run(process):
     type_over(octet, "192")
     wait_for(f"a caption '{classe_c}'", lambda: classe_c in captions(window))
     wait_for(f"a name-change event to '{classe_c}'", lambda: classe_c in renamed)
-    type_over(octet, "10")  # 10.0.0.0 with its class mask, for the verification below
 
     # A refusal: the text of its message box is in the tree.
     second = find(window, pyatspi.ROLE_TEXT, "2ème réseau, adresse, octet 1")
     type_over(second, "300")
-    close_box(app, "Erreur de saisie", RANGE_REFUSAL)
-
-    # The verification: the echo label's change, then the verdict's box.
-    type_over(second, "10")
-    verification = find(
-        window, pyatspi.ROLE_PUSH_BUTTON, "Vérifier si les deux réseaux sont identiques"
-    )
-    wait_for("the verification enabled", lambda: verification.getState().contains(pyatspi.STATE_ENABLED))
-    forget_events(window)
-    click(verification)
-    close_box(app, "Vérification", SAME)
-    check("Echo Reply" in renamed, "no name-change event to 'Echo Reply'")
-    check(find(window, pyatspi.ROLE_LABEL, "Echo Reply"), "no label 'Echo Reply' on show")
+    close_box(app, "Erreur de saisie", "La valeur doit être comprise entre 0 et 255.")
 
     # The binary panel: its captions, and its caption following the network on show.
     press(find(window, pyatspi.ROLE_CHECK_BOX, "Affichage binaire"))

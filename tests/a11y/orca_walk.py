@@ -46,36 +46,27 @@ if hasattr(debug, "print_message") and not hasattr(debug, "resomar"):
 UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*)'(?: voice=\w+| ?\{.*\}| None| \[.*\])?$")
 
 
-class NotHeard(Exception):
-    pass
-
-
-class Speech:
-    """What Orca said so far, read as it writes it; a cursor marks what the walk has heard."""
+class Walk:
+    """What Orca said so far, read from its log (whole lines only, the last may be unfinished); a
+    cursor marks what the walk has heard. And what went wrong, and what was said at each step."""
 
     def __init__(self, path):
         self.path = path
         self.lines = []
         self.heard = 0
-        self.partial = ""
-        self.offset = 0
+        self.failures = []
+        self.transcript = []
 
     def read(self):
         try:
             with open(self.path, encoding="utf-8", errors="replace") as log:
-                log.seek(self.offset)
-                chunk = log.read()
-                self.offset = log.tell()
+                *complete, _ = log.read().split("\n")
         except FileNotFoundError:
             return
-        chunk = self.partial + chunk
-        *complete, self.partial = chunk.split("\n")
-        for line in complete:
-            match = UTTERANCE.match(line)
-            self.lines.append(match.group(1) if match else line)
+        self.lines = [match.group(1) if (match := UTTERANCE.match(line)) else line for line in complete]
 
     def expect(self, pattern, timeout=TIMEOUT):
-        """Waits for an utterance matching pattern after the last one heard; returns it."""
+        """Waits for an utterance matching pattern after the last one heard."""
         wanted = re.compile(pattern)
         deadline = time.monotonic() + timeout
         while True:
@@ -83,13 +74,24 @@ class Speech:
             for index in range(self.heard, len(self.lines)):
                 if wanted.search(self.lines[index]):
                     self.heard = index + 1
-                    return self.lines[index]
+                    return
             if time.monotonic() > deadline:
-                raise NotHeard(pattern)
+                raise TimeoutError(pattern)
             time.sleep(0.05)
 
-    def since(self, mark):
-        return self.lines[mark:self.heard]
+    def step(self, name, action, *patterns):
+        """Does action, then waits for each pattern in turn; records what was said meanwhile."""
+        mark = self.heard
+        action()
+        try:
+            for pattern in patterns:
+                self.expect(pattern)
+        finally:
+            self.transcript.append((name, self.lines[mark:self.heard]))
+
+    def check(self, condition, message):
+        if not condition:
+            self.failures.append(message)
 
 
 def keys(*names):
@@ -113,35 +115,13 @@ def type_octets(*octets):
         type_text(octet)
 
 
-class Walk:
-    def __init__(self, speech):
-        self.speech = speech
-        self.failures = []
-        self.transcript = []
-
-    def step(self, name, action, *patterns):
-        """Does action, then waits for each pattern in turn; records what was said meanwhile."""
-        mark = self.speech.heard
-        action()
-        try:
-            for pattern in patterns:
-                self.speech.expect(pattern)
-        finally:
-            self.transcript.append((name, self.speech.since(mark)))
-
-    def check(self, condition, message):
-        if not condition:
-            self.failures.append(message)
-
-
 def french(walk):
     say = walk.step
-    speech = walk.speech
     # Same network? 192.168.1.0 twice (an address keeps zeros where its mask has them), the classes found, the verification.
     say("to the first tab", lambda: keys("Left"), r"^Réseaux Identiques \?")
     say("to the first octet", lambda: keys("Tab"),
         r"^1er réseau, adresse, octet 1\b", r"^0\b")  # a one-digit value, heard
-    mark = speech.heard
+    mark = walk.heard
     say("typing 192", lambda: type_text("192"),
         notice("Adresse IP - Type classe A"), notice("Adresse IP - Type classe C"))
     say("the other octets", lambda: type_octets("168", "1"), r"^1er réseau, adresse, octet 3\b")
@@ -150,7 +130,7 @@ def french(walk):
     say("typing 192 again", lambda: type_text("192"),
         notice("Adresse IP - Type classe A"), notice("Adresse IP - Type classe C"))
     # Once per change of class, not at each digit: A at "1", C at "192", in each network.
-    classes = [line for line in speech.lines[mark:speech.heard] if "Type classe" in line]
+    classes = [line for line in walk.lines[mark:walk.heard] if "Type classe" in line]
     letters = [re.search(r"Type classe (\w)", line).group(1) for line in classes]
     walk.check(letters == ["A", "C"] * 2, f"classes announced: {classes}")
     say("the other octets", lambda: type_octets("168", "1"), r"^2ème réseau, adresse, octet 3\b")
@@ -176,11 +156,11 @@ def french(walk):
     # The binary sum: 192 and 72, each row and the result heard.
     say("to the sum tab", lambda: keys("ctrl+Tab"), r"^Quitter \(onglet Somme binaire\)")
     say("to the first number", lambda: keys("Tab"), r"^1er nombre\b")
-    mark = speech.heard
+    mark = walk.heard
     say("typing 192", lambda: type_text("192"),
         notice("1er nombre : 1 1 0 0 0 0 0 0. Résultat de la somme binaire : 0 0 0 0 0 0 0 0"))
     # The row once the typing pauses, not at each digit (a slow machine may pause once).
-    rows = [line for line in speech.lines[mark:speech.heard] if "1er nombre :" in line]
+    rows = [line for line in walk.lines[mark:walk.heard] if "1er nombre :" in line]
     walk.check(len(rows) < 3, f"rows announced: {rows}")
     say("to the second number", lambda: keys("Tab"), r"^2ème nombre\b")
     say("typing 72", lambda: type_text("72"),
@@ -204,7 +184,6 @@ def main(program, language):
     settings = tempfile.mkdtemp(prefix="orca-", dir=os.environ.get("XDG_RUNTIME_DIR"))
     with open(os.path.join(settings, "orca-customizations.py"), "w", encoding="utf-8") as file:
         file.write(CUSTOMIZATIONS)
-    speech = Speech(os.path.join(settings, "speech.log"))
     # Orca's own words in English, whatever the program's language.
     orca_env = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="", LANG="C.UTF-8")
     orca_output = open(os.path.join(settings, "orca.out"), "w", encoding="utf-8")
@@ -212,14 +191,14 @@ def main(program, language):
                             stderr=subprocess.STDOUT)
     program_env = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="en" if language == "english" else "")
     process = None
-    walk = Walk(speech)
+    walk = Walk(os.path.join(settings, "speech.log"))
     started = time.monotonic()
     try:
-        speech.expect(r"^Screen reader on")
+        walk.expect(r"^Screen reader on")
         process = subprocess.Popen([program], env=program_env)
         walk.step("the program starts", lambda: None, r"Resomar")
         (english if language == "english" else french)(walk)
-    except NotHeard as missing:
+    except TimeoutError as missing:
         walk.failures.append(f"not heard: {missing}")
     finally:
         if process is not None:
@@ -236,8 +215,8 @@ def main(program, language):
     for failure in walk.failures:
         print("Orca test:", failure)
     if walk.failures:
-        speech.read()
-        print("Orca test: everything said after that:", " | ".join(speech.lines[speech.heard:]))
+        walk.read()
+        print("Orca test: everything said after that:", " | ".join(walk.lines[walk.heard:]))
         with open(os.path.join(settings, "orca.out"), encoding="utf-8", errors="replace") as out:
             print("Orca test: Orca's output:", out.read()[-2000:])
     print(f"Orca test: {'failed' if walk.failures else 'passed'} in {time.monotonic() - started:.0f} s")

@@ -18,11 +18,7 @@ xdotool getdisplaygeometry >/dev/null 2>&1 || fail "no X server answers on $DISP
 
 output=$(mktemp "${TMPDIR:-/tmp}/resomar-startup.XXXXXX")
 pid=
-finish() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-    rm -f "$output"
-}
-trap finish EXIT
+trap 'kill $pid 2>/dev/null || true; rm -f "$output"' EXIT
 
 if [ "${2:-}" = --display-option ]; then
     env -u DISPLAY "$program" -display "$DISPLAY" >"$output" 2>&1 &

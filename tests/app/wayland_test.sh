@@ -13,14 +13,7 @@ own=$(mktemp -d "${TMPDIR:-/tmp}/resomar-wayland.XXXXXX")
 chmod 700 "$own"
 compositor=
 pid=
-stop() {
-    for process in $pid $compositor; do
-        kill "$process" 2>/dev/null || true
-        wait "$process" 2>/dev/null || true
-    done
-    rm -rf "$own"
-}
-trap stop EXIT
+trap 'kill $pid $compositor 2>/dev/null || true; wait; rm -rf "$own"' EXIT
 # What the program said, without the protocol log.
 fail() {
     echo "$test_name: $*"

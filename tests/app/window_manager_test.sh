@@ -12,11 +12,7 @@ need xdotool xprop xwininfo openbox
 [ -n "${XVFB_PID:-}" ] || fail "run it through virtual_screen.sh --noreset"
 export HOME=$XDG_RUNTIME_DIR # private to this run, removed with the screen: openbox's files
 pid='' wm=''
-cleanup() {
-    kill $pid $wm 2>/dev/null || true
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
+trap 'kill $pid $wm 2>/dev/null || true; wait' EXIT
 start_openbox
 
 root=$(xwininfo -root | awk '/Window id:/ {print $4}')
