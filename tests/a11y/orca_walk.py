@@ -1,9 +1,9 @@
 """What a blind user hears of Resomar: the real Orca screen reader, the real program, the keyboard.
 
-Runs on a screen with a window manager and a session bus of their own (orca_test.sh). Orca writes
-every utterance to a file as it says it (its own "speech" log, through a customization in a
-private settings folder); xdotool types as the user would; each step waits for what Orca must say
-after it, in order, and the test fails on the first thing not heard in time. Usage:
+Runs on a screen with a window manager and a session bus of their own (screen_reader_test.sh).
+Orca writes every utterance to a file as it says it (its own "speech" log, through a customization
+in a private settings folder); xdotool types as the user would; each step waits for what Orca
+must say after it, in order, and the test fails on the first thing not heard in time. Usage:
 orca_walk.py PROGRAM [english]
 """
 
