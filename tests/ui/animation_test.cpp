@@ -113,16 +113,4 @@ TEST_F(AnimationTest, BothComputersAreOnScreenFromTheFirstStep)
     }
 }
 
-TEST(PaceTest, AZeroPaceNeverWaits)
-{
-    int waits = 0;
-    ui::Pace pace(
-        {}, [] { return ui::Pace::Clock::time_point {}; },
-        [&](ui::Pace::Clock::time_point) { ++waits; });
-    pace.begin();
-    for (int i = 0; i < 10; ++i)
-        pace.step();
-    EXPECT_EQ(waits, 0);
-}
-
 } // namespace
