@@ -110,10 +110,7 @@ TEST_F(MaskTabTest, PlansSubnetsAndKeepsTheLastPlanThroughAChangeOfTabAndRefused
     // Counts outside 1 to 254 are refused, and the box emptied.
     for (const char *count : {"", "0", "255"}) {
         messages.shown.clear();
-        if (*count)
-            typeOver("NombreSousReseaux", count);
-        else
-            erase("NombreSousReseaux");
+        typeOver("NombreSousReseaux", *count ? count : "\b");
         click("CMD_Calcul");
         SCOPED_TRACE(count);
         EXPECT_EQ(messages.shown,
@@ -137,7 +134,7 @@ TEST_F(MaskTabTest, AMissingOctetStopsTheCalculationButNotTheLast)
         if (*empty) {
             click("SSOption1(0)"); // then class B's address afresh
             click("SSOption1(1)");
-            erase(empty);
+            typeOver(empty, "\b");
         }
         typeOver("NombreSousReseaux", "6");
         messages.shown.clear();

@@ -73,24 +73,19 @@ protected:
 
 TEST_F(SameNetworkTabTest, TypingAFirstOctetGivesItsClassAndDefaultMask)
 {
-    // Keystroke by keystroke over the 0 of the start, then whole octets typed over; an octet of
-    // no class empties the mask the class before it wrote, and a class's mask replaces another's.
-    const struct
-    {
-        const char *keys;
-        bool after; // typed at the end of the box's text, else over it
-        const ClassView &view;
-    } steps[] = {{"1", false, kClassA}, {"9", true, kClassA}, {"1", true, kClassB},
-        {"192", false, kClassC}, {"\b", true, kClassA}, {"127", false, kNoClass},
-        {"128", false, kClassB}, {"126", false, kClassA}, {"223", false, kClassC},
-        {"224", false, kNoClass}, {"10", false, kClassA}, {"7", false, kClassA},
-        {"0", false, kNoClass}, {"x", false, kNoClass}};
-    for (const auto &s : steps) {
-        s.after ? typeAfter("AdresseIP1(0)", s.keys) : typeOver("AdresseIP1(0)", s.keys);
+    // Typed over the box key by key, so each step's last key turns the octet without it into the
+    // one checked ("192\b": 192 into 19); an octet of no class empties the mask the class before
+    // it wrote, and a class's mask replaces another's.
+    const std::pair<const char *, const ClassView &> steps[]
+        = {{"1", kClassA}, {"19", kClassA}, {"191", kClassB}, {"192", kClassC}, {"192\b", kClassA},
+            {"127", kNoClass}, {"128", kClassB}, {"126", kClassA}, {"223", kClassC},
+            {"224", kNoClass}, {"10", kClassA}, {"7", kClassA}, {"0", kNoClass}, {"x", kNoClass}};
+    for (const auto &[keys, view] : steps) {
+        typeOver("AdresseIP1(0)", keys);
         SCOPED_TRACE(text("AdresseIP1(0)").toStdString());
-        expectClass(1, s.view);
+        expectClass(1, view);
     }
-    typeAfter("AdresseIP2(0)", "1"); // "01", in the second network
+    typeOver("AdresseIP2(0)", "01"); // in the second network
     expectClass(2, kClassA);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -157,7 +152,7 @@ TEST_F(SameNetworkTabTest, VerifiesUnderTheBusyPointerThenShowsTheScene)
             EXPECT_EQ(find<ui::LineShape>("LINE_Retour")->color(), QColor(0, 0, 255));
         }
     }
-    typeAfter("Masque2(3)", "0"); // any octet's change hides the finished scene
+    typeOver("Masque2(3)", "0"); // any octet's change hides the finished scene
     EXPECT_TRUE(scene(false));
 }
 

@@ -95,22 +95,6 @@ public:
         target->selectAll();
         QTest::keyClicks(target, keys);
     }
-    // Types at the end of a box's text ("\b" for the backspace key).
-    void typeAfter(const QString &name, const QString &keys) const
-    {
-        QLineEdit *target = box(name);
-        target->setFocus();
-        target->end(false);
-        QTest::keyClicks(target, keys);
-    }
-    // Selects the whole text of a box and deletes it.
-    void erase(const QString &name) const
-    {
-        QLineEdit *target = box(name);
-        target->setFocus();
-        target->selectAll();
-        QTest::keyClick(target, Qt::Key_Delete);
-    }
     // Clicks a widget, in its middle unless told where.
     void click(const QString &name, QPoint at = {}) const
     {
