@@ -6,7 +6,6 @@
 #include "tests/printers.hpp"
 #include "ui/main_window.hpp"
 #include "ui/message_boxes.hpp"
-#include "ui/translations.hpp"
 #include "window_driver.hpp"
 
 #include <functional>
@@ -57,16 +56,6 @@ struct MainWindowParts
 
     RecordingMessageBoxes messages;
     ui::MainWindow window;
-};
-
-// The translations of a language, installed before the windows of a fixture that derives from it
-// after this are built.
-struct InLanguage
-{
-    explicit InLanguage(const QString &language)
-        : translations(language)
-    { }
-    ui::Translations translations;
 };
 
 // A main window of a test's own, with the driver acting on it; no animation delay by default.

@@ -215,13 +215,14 @@ QStringList misfits(const QWidget &root)
 }
 
 // In every language carried: each translation's wording is chosen to fit the inventory's sizes.
+// The translations are installed before the windows are built.
 class CaptionFitTest : public ::testing::TestWithParam<QString>,
-                       protected test::InLanguage,
+                       protected ui::Translations,
                        protected test::OwnMainWindow
 {
 protected:
     CaptionFitTest()
-        : InLanguage(GetParam())
+        : Translations(GetParam())
     {
         window.show();
     }
