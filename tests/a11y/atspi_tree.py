@@ -214,12 +214,10 @@ def run(process):
     type_over(second, "300")
     close_box(app, "Erreur de saisie", "La valeur doit être comprise entre 0 et 255.")
 
-    # The binary panel: its captions, and its caption following the network on show.
+    # The binary panel: its caption, following the network on show.
     press(find(window, pyatspi.ROLE_CHECK_BOX, "Affichage binaire"))
     panel = "Affichage Binaire 1er Réseau IP"
-    shown = wait_for(f"a caption '{panel}'", lambda: panel in captions(window) and captions(window))
-    for caption, count in [("Adresse", 1), ("Masque", 3), ("Résultat", 1)]:
-        check(shown.count(caption) == count, f"not {count} captions '{caption}' in {shown}")
+    wait_for(f"a caption '{panel}'", lambda: panel in captions(window))
     forget_events(window)
     press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Afficher l'autre réseau en binaire"))
     switched = "Affichage Binaire 2ème Réseau IP"

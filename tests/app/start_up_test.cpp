@@ -2,10 +2,10 @@
 #include "app/session_bus.hpp"
 #include "tests/printers.hpp"
 
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -60,24 +60,6 @@ TEST(CommandLine, HelpListsEveryOptionOfTheProgram)
         EXPECT_TRUE(help.contains(option)) << help;
 }
 
-// Sets or unsets an environment variable for one test, and puts it back.
-class Variable
-{
-public:
-    Variable(const char *name, const char *value)
-        : name_(name)
-    {
-        if (const char *old = std::getenv(name))
-            old_ = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~Variable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
-private:
-    const char *name_;
-    std::optional<std::string> old_;
-};
-
 TEST(SessionBus, TurnedOffOnlyWhenAutolaunchWouldNeedAnUnusableHome)
 {
     QTemporaryDir home, runtime, userRuntime;
@@ -105,16 +87,23 @@ TEST(SessionBus, TurnedOffOnlyWhenAutolaunchWouldNeedAnUnusableHome)
         {nullptr, "/etc/hostname", nullptr, "disabled:"}, // not a folder
         {nullptr, "/proc/1", noBus.c_str(), "disabled:"}, // a folder nobody may write, root neither
     };
+    // Each case sets the three variables read; the test's own come back at its end.
+    const auto set = [](const char *name, const char *value) {
+        value ? setenv(name, value, 1) : unsetenv(name);
+    };
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
     for (const auto &c : cases) {
-        Variable address("DBUS_SESSION_BUS_ADDRESS", c.address);
-        Variable homeVariable("HOME", c.home);
-        Variable runtimeVariable("XDG_RUNTIME_DIR", c.runtime);
+        set("DBUS_SESSION_BUS_ADDRESS", c.address);
+        set("HOME", c.home);
+        set("XDG_RUNTIME_DIR", c.runtime);
         app::skipBusAutolaunchWithoutHome();
         const char *now = std::getenv("DBUS_SESSION_BUS_ADDRESS");
         EXPECT_EQ(now ? std::string(now) : "(unset)", c.expected ? c.expected : "(unset)")
             << "HOME=" << (c.home ? c.home : "(unset)")
             << " XDG_RUNTIME_DIR=" << (c.runtime ? c.runtime : "(unset)");
     }
+    for (const char *name : {"DBUS_SESSION_BUS_ADDRESS", "HOME", "XDG_RUNTIME_DIR"})
+        set(name, before.contains(name) ? qPrintable(before.value(name)) : nullptr);
     close(listening);
 }
 

@@ -28,8 +28,9 @@ TEST(Text, PutsEachArgumentInPlaceOfItsNumber)
         EXPECT_EQ(text.french(), french) << "source=\"" << text.source() << '"';
 }
 
-// Every text the core hands the windows: its captions, and its messages with their titles.
-std::vector<Text> everyCoreText()
+// Every text the core hands the windows (captions, messages, their titles) is a whole sentence
+// for its translator: each argument has one place in it, and nothing else looks like a place.
+TEST(Text, EveryCoreTextNamesEachOfItsArgumentsOnce)
 {
     std::vector<Text> texts {core::classCaption(std::nullopt), core::classCaption(IpClass::A),
         core::Masque_Defaut(IpClass::A).range,
@@ -46,14 +47,7 @@ std::vector<Text> everyCoreText()
         std::get<core::Message>(core::Calcul_Slash("255", "0", "255"))};
     for (const core::Message &m : messages)
         texts.insert(texts.end(), {m.text, m.title});
-    return texts;
-}
-
-// A translator sees the whole sentence: every argument has its place in it, once, and nothing
-// else in it looks like a place.
-TEST(Text, EveryCoreTextNamesEachOfItsArgumentsOnce)
-{
-    for (const Text &text : everyCoreText()) {
+    for (const Text &text : texts) {
         const std::string source = text.source();
         SCOPED_TRACE(source);
         EXPECT_FALSE(source.empty());
